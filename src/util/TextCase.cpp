@@ -1,0 +1,34 @@
+#include "TextCase.h"
+
+namespace {
+
+template <char16_t From, char16_t To> QString shiftRange(const QString &s)
+{
+    const auto inRange = [](QChar c) { return c.unicode() >= From && c.unicode() <= To; };
+    qsizetype i = 0;
+    while (i < s.size() && !inRange(s.at(i)))
+        ++i;
+    // Unchanged text keeps sharing its buffer.
+    if (i == s.size())
+        return s;
+    QString out = s;
+    QChar *d = out.data();
+    constexpr int shift = From == u'a' ? -32 : 32;
+    for (; i < out.size(); ++i) {
+        if (inRange(d[i]))
+            d[i] = QChar(char16_t(d[i].unicode() + shift));
+    }
+    return out;
+}
+
+} // namespace
+
+QString AsciiUpper(const QString &s)
+{
+    return shiftRange<u'a', u'z'>(s);
+}
+
+QString AsciiLower(const QString &s)
+{
+    return shiftRange<u'A', u'Z'>(s);
+}
