@@ -44,8 +44,9 @@ bool WriteLineFile(const QString &path, const QStringList &lines, QString *error
         bytes += ToCp1252(line);
         bytes += "\r\n";
     }
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size()) {
+    // Written aside and renamed, so a failed write never leaves half a file.
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit()) {
         if (error)
             *error = f.errorString();
         return false;

@@ -1,10 +1,10 @@
 #include "ProgramFolder.h"
 
+#include "util/LineFile.h"
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include "util/LineFile.h"
 
 namespace {
 
@@ -22,8 +22,8 @@ void copyTree(const QString &from, const QString &to)
         else {
             QDir().mkpath(QFileInfo(dst).path());
             QFile::copy(src, dst);
-            QFile(dst).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser
-                                      | QFile::WriteUser);
+            QFile(dst).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                                      QFile::WriteUser);
         }
     }
 }
@@ -39,11 +39,20 @@ ProgramFolder::ProgramFolder(bool withInstallData)
     QDir().mkpath(dataPath());
 }
 
-QString ProgramFolder::path() const { return m_dir.path() + '/'; }
+QString ProgramFolder::path() const
+{
+    return m_dir.path() + '/';
+}
 
-QString ProgramFolder::dataPath() const { return path() + QStringLiteral("Data/"); }
+QString ProgramFolder::dataPath() const
+{
+    return path() + QStringLiteral("Data/");
+}
 
-QString ProgramFolder::filePath(const QString &relative) const { return path() + relative; }
+QString ProgramFolder::filePath(const QString &relative) const
+{
+    return path() + relative;
+}
 
 void ProgramFolder::writeLines(const QString &relative, const QStringList &lines) const
 {
