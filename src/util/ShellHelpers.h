@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+class Shell;
+class Registry;
+
+// The registry key whose default value is the web browser's open command.
+inline constexpr const char *BrowserCommandKey = "HKEY_CLASSES_ROOT\\http\\shell\\open\\command";
+
+// Opens address in the registered web browser; when there is none or it
+// cannot be started, opens the address itself. True when one of the two
+// started; callers may ignore it.
+bool OpenInBrowser(Shell &shell, Registry &registry, const QString &address);
+
+// Opens the local file path (a help page); when the shell cannot, hands it
+// to the browser as "\"file:///" + path. True when something was started.
+bool OpenLocalPage(Shell &shell, Registry &registry, const QString &path);
