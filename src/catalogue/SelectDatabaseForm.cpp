@@ -1,6 +1,7 @@
 #include "SelectDatabaseForm.h"
 
 #include "MainDatabase.h"
+#include "TableError.h"
 #include "platform/UserInterface.h"
 #include "util/Words.h"
 
@@ -101,6 +102,10 @@ void SelectDatabaseForm::DeleteBitBtnClick()
         return;
     }
     const QString name = m_chosen;
-    m_database.DeleteDatabase(name);
+    try {
+        m_database.DeleteDatabase(name);
+    } catch (const TableError &e) {
+        m_ui.error(e.message());
+    }
     accept();
 }
