@@ -33,7 +33,7 @@ static int comboLineFor(const QStringList &comboLines, const QString &fieldName)
 {
     int found = -1;
     for (int i = 1; i < comboLines.size(); ++i)
-        if (AsciiUpper(FieldAt(comboLines.at(i), 1)) == AsciiUpper(fieldName))
+        if (FieldAt(comboLines.at(i), 1) == fieldName)
             found = i;
     return found;
 }
@@ -54,8 +54,13 @@ QStringList ComboEntries(const QStringList &comboLines, const QString &fieldName
     const int n = WordTotal(list, QStringLiteral(";"));
     for (int i = 1; i <= n; ++i) {
         QString entry = FieldAt(list, i, QStringLiteral(";"));
-        if (keyed)
-            entry = TrimControl(entry.section(QLatin1Char('='), 0, 0));
+        if (keyed) {
+            // "Herr=1" offers "Herr"; leading "=" signs are skipped.
+            qsizetype start = 0;
+            while (start < entry.size() && entry.at(start) == u'=')
+                ++start;
+            entry = TrimControl(entry.mid(start).section(QLatin1Char('='), 0, 0));
+        }
         if (!entry.isEmpty())
             entries << entry;
     }

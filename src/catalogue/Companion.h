@@ -14,7 +14,8 @@ QStringList PresetCaptions(const QStringList &presetLines);
 QString PresetExpression(const QStringList &presetLines, int entry);
 
 // The entries of the combo box for a field (the last line naming the field
-// wins; empty when no line does). With "=" in the list, only the keys.
+// exactly wins; empty when no line does). With "=" in the list, only the
+// text before each entry's first "=".
 QStringList ComboEntries(const QStringList &comboLines, const QString &fieldName);
 bool HasComboList(const QStringList &comboLines, const QString &fieldName);
 

@@ -150,7 +150,10 @@ private slots:
                  QStringList({QStringLiteral("D"), QStringLiteral("A")}));
         QCOMPARE(ComboEntries(combos, QStringLiteral("Kategorie")),
                  QStringList({QStringLiteral("Kunde"), QStringLiteral("Lieferant")}));
+        QCOMPARE(ComboEntries(combos, QStringLiteral("Anrede2")),
+                 QStringList({QStringLiteral("Herr"), QStringLiteral("Frau")}));
         QVERIFY(!HasComboList(combos, QStringLiteral("Name")));
+        QVERIFY(!HasComboList(combos, QStringLiteral("anrede"))); // names compare exactly
     }
 
     void layoutFileSizeRuleAndRoundTrip()
