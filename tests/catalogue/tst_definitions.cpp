@@ -139,10 +139,12 @@ private slots:
         QCOMPARE(PresetExpression(presets, 1), QStringLiteral("Ort = 'Berlin'"));
         QCOMPARE(PresetExpression(presets, 2), QString());
 
-        const QStringList combos = {
-            QStringLiteral("FELD|WERTE"), QStringLiteral("Anrede|Herr;Frau;;Firma"),
-            QStringLiteral("Land|D=Deutschland;A=Österreich"), QStringLiteral("Kategorie|Alt"),
-            QStringLiteral("Kategorie|Kunde; Lieferant ")};
+        const QStringList combos = {QStringLiteral("FELD|WERTE"),
+                                    QStringLiteral("Anrede|Herr;Frau;;Firma"),
+                                    QStringLiteral("Land|D=Deutschland;A=Österreich"),
+                                    QStringLiteral("Anrede2|Herr=1;=Frau=2"),
+                                    QStringLiteral("Kategorie|Alt"),
+                                    QStringLiteral("Kategorie|Kunde; Lieferant ")};
         QCOMPARE(
             ComboEntries(combos, QStringLiteral("Anrede")),
             QStringList({QStringLiteral("Herr"), QStringLiteral("Frau"), QStringLiteral("Firma")}));
