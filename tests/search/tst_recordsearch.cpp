@@ -1,4 +1,4 @@
-#include "AddressTable.h"
+#include "TempTable.h"
 #include "catalogue/Table.h"
 #include "catalogue/TableError.h"
 #include "platform/ScriptedUserInterface.h"
@@ -6,33 +6,12 @@
 #include "util/TextCase.h"
 
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 
-using Record = QMap<QString, QString>;
-
-// An open table in a temporary folder holding the given records (IDs from 1).
-class SearchTable
-{
-public:
-    explicit SearchTable(const QList<Record> &records,
-                         const QList<FieldDef> &fields = addressFields(),
-                         const QList<IndexDef> &indexes = addressIndexes())
-    {
-        const QString path = m_dir.filePath(QStringLiteral("Suche.DB"));
-        Table::create(path, fields, indexes);
-        table.setTableName(path);
-        table.open();
-        for (const Record &r : records)
-            addRecord(table, r);
-        table.first();
-    }
-
-    QTemporaryDir m_dir;
-    Table table;
-};
+using Record = TempTable::Record;
+using SearchTable = TempTable;
 
 const QString kName = QStringLiteral("Name");
 const QString kOrt = QStringLiteral("Ort");
