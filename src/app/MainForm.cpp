@@ -6,6 +6,7 @@
 #include "catalogue/MainDatabase.h"
 #include "catalogue/Table.h"
 #include "catalogue/TableError.h"
+#include "letters/FormLetters.h"
 #include "platform/LockFile.h"
 #include "platform/UserInterface.h"
 #include "util/LineFile.h"
@@ -403,12 +404,6 @@ void MainForm::disableLaterCommands()
                 widget->setEnabled(false);
         }
     };
-    // VorlageerstellenBitBtnClick: letter wizard.
-    later({Serienbrieferstellen1, BitBtn12, VorlageerstellenBitBtn});
-    // MailBitBtnClick: print wizard and merge data file.
-    later({SerienEmailschreiben1, BitBtn5, MailBitBtn});
-    // SerienmailBitBtnClick: serial e-mail hand-off.
-    later({SerienEMail1, BitBtn8, SerienmailBitBtn});
     // ImportDelimiterDatei1Click: import chooser.
     later({DatenstzeImportieren1, BitBtn6, ImportBitBtn});
     // Export chooser, print view.
@@ -422,10 +417,6 @@ void MainForm::disableLaterCommands()
     // Marking by wording, all, by ID range; editing in the grid; copying marked records.
     later({ToolButton1, BitBtn10, SelectAllTB, UnselectAllTB, MarkierenvonIDbisID1,
            BearbeitenimGrid1, CopyDBGridToClipboard});
-    // OutlookEMailBitBtnClick, OutlookStartenClick: e-mail hand-off.
-    later({OutlookmitderselektiertenEmailstarten1, BitBtn11, OutlookStarten});
-    // Greeting formulas.
-    later({Grussormel1});
     // Bulk deletion, emptying, duplicates.
     later({AllemarkiertenDatenstzelschen2, Datenbankkomplettleeren1,
            SelektivesLschendoppelterDatenstze1});
@@ -538,6 +529,7 @@ void MainForm::StartOutlookSession()
 void MainForm::CreateWindows()
 {
     InfoForm1 = new InfoForm(m_platform, m_profile, m_folders.pictureFolder, this);
+    CreateLetterWindows();
     werbungForm();
 }
 

@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 
+class FormLetters;
 class InfoForm;
 class MainDatabase;
 class QAction;
@@ -51,6 +52,8 @@ public:
     const SystemInfo &systemInfo() const { return m_system; }
     const AppFolders &folders() const { return m_folders; }
     MainDatabase &database() { return *m_db; }
+    // The form-letter commands; null only when start-up ended early.
+    FormLetters *letters() const { return m_letters.get(); }
     WheelTranslation &wheelTranslation() { return m_wheel; }
 
     // The check-mark pictures "True.bmp" and "False.bmp" of the Images folder.
@@ -188,6 +191,8 @@ private:
     void StartOutlookSession();
     void CreateWindows();
     WerbungForm &werbungForm();
+    // Form letters and e-mail hand-off (MainFormLetters.cpp).
+    void CreateLetterWindows();
     // The close sequence; false when the window has to stay open because a
     // pending record could not be stored.
     bool FormClose();
@@ -197,6 +202,7 @@ private:
     SystemInfo m_system;
     AppFolders m_folders;
     std::unique_ptr<MainDatabase> m_db;
+    std::unique_ptr<FormLetters> m_letters;
     WheelTranslation m_wheel;
     QLabel *m_statusText = nullptr;
     QPixmap m_checkedPicture;

@@ -43,7 +43,11 @@ QWidget *QtUserInterface::dialogParent() const
 bool QtUserInterface::showMessage(QMessageBox::Icon icon, const QString &text, bool yesNo)
 {
     NormalCursor cursor(m_waitDepth > 0);
-    QMessageBox box(icon, m_title, text, QMessageBox::NoButton, dialogParent());
+    // Message texts break lines with a lone carriage return, which Qt
+    // does not show as a break.
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox box(icon, m_title, shown, QMessageBox::NoButton, dialogParent());
     box.setTextFormat(Qt::PlainText);
     if (!yesNo) {
         box.setStandardButtons(QMessageBox::Ok);

@@ -121,7 +121,8 @@ void TestQtUserInterface::messageBox()
 
     QVERIFY(seen.found);
     QCOMPARE(seen.title, QStringLiteral("Lorvane Serienbrief"));
-    QCOMPARE(seen.text, text);
+    // The texts' carriage returns are shown as line breaks; nothing else changes.
+    QCOMPARE(seen.text, QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')));
     QCOMPARE(int(seen.icon), icon);
     QCOMPARE(seen.buttons, buttons);
     QCOMPARE(answered, result);
