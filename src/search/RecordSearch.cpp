@@ -161,7 +161,7 @@ void RecordSearch::Reset(Table &table, bool reverse)
 }
 
 template <typename Match>
-RecordSearch::Result RecordSearch::walk(Table &table, bool backwards, bool fresh, Match match)
+RecordSearch::Result RecordSearch::walk(Table &table, bool backwards, bool fromFirst, Match match)
 {
     WaitCursor wait(m_ui);
     SuspendedControls suspended(table);
@@ -179,7 +179,7 @@ RecordSearch::Result RecordSearch::walk(Table &table, bool backwards, bool fresh
     } else if (m_searchContinues) {
         table.next();
         repeated = table.eof();
-    } else if (fresh) {
+    } else if (fromFirst) {
         table.first();
     }
 

@@ -84,7 +84,8 @@ public:
     Result SearchFuzzy(Table &table, bool backwards);
 
 private:
-    template <typename Match> Result walk(Table &table, bool backwards, bool fresh, Match match);
+    template <typename Match>
+    Result walk(Table &table, bool backwards, bool fromFirst, Match match);
 
     UserInterface &m_ui;
     QString m_searchText;
