@@ -7,6 +7,7 @@
 #include "catalogue/Table.h"
 #include "catalogue/TableError.h"
 #include "letters/FormLetters.h"
+#include "search/SearchContext.h"
 #include "platform/LockFile.h"
 #include "platform/UserInterface.h"
 #include "util/LineFile.h"
@@ -410,10 +411,6 @@ void MainForm::disableLaterCommands()
     later({Datenstzeexportieren1, Datenbankausdrucken1});
     // NewRecord, EditRecord, DeleteRecord: record editor.
     later({NewRec, BitBtn2, NewBitBtn, EditRec, BitBtn3, EditBitBtn, DeleteRec, BitBtn9});
-    // Suchen1Click, SearchTBClick: search window.
-    later({Suchen1, SearchTB, BitBtn4, BitBtn1});
-    // UniversalFilterTBClick, Filter1Click, ComboBox1Change: filters and presets.
-    later({Filter1, ToolButton2, BitBtn13, ComboBox1});
     // Marking by wording, all, by ID range; editing in the grid; copying marked records.
     later({ToolButton1, BitBtn10, SelectAllTB, UnselectAllTB, MarkierenvonIDbisID1,
            BearbeitenimGrid1, CopyDBGridToClipboard});
@@ -529,6 +526,7 @@ void MainForm::StartOutlookSession()
 void MainForm::CreateWindows()
 {
     InfoForm1 = new InfoForm(m_platform, m_profile, m_folders.pictureFolder, this);
+    CreateSearchWindows();
     CreateLetterWindows();
     werbungForm();
 }

@@ -13,6 +13,9 @@
 #include <memory>
 
 class FormLetters;
+class TFilterForm;
+class TVNH_DB_SearchForm;
+struct FilterContext;
 class InfoForm;
 class MainDatabase;
 class QAction;
@@ -83,6 +86,8 @@ public:
     void Info1Click();
     void FirstButtonClick();
     void LastButtonClick();
+    // The search window on the current record (F3, Ctrl+F in the grid).
+    void Suchen1Click();
     // The database chooser in open and delete mode (MainFormDatabase.cpp).
     void OpenModeClick();
     void Datenbanklschen2Click();
@@ -175,6 +180,8 @@ public:
     // The database chooser; made by its own code on first use, owned
     // through the Qt parent.
     SelectDatabaseForm *SelectDatabaseForm1 = nullptr;
+    TVNH_DB_SearchForm *VNH_DB_SearchForm = nullptr;
+    TFilterForm *FilterForm = nullptr;
 
 protected:
     bool event(QEvent *event) override;
@@ -193,6 +200,8 @@ private:
     WerbungForm &werbungForm();
     // Form letters and e-mail hand-off (MainFormLetters.cpp).
     void CreateLetterWindows();
+    // Search window, filter window and presets (MainFormSearch.cpp).
+    void CreateSearchWindows();
     // The close sequence; false when the window has to stay open because a
     // pending record could not be stored.
     bool FormClose();
@@ -203,6 +212,7 @@ private:
     AppFolders m_folders;
     std::unique_ptr<MainDatabase> m_db;
     std::unique_ptr<FormLetters> m_letters;
+    std::unique_ptr<FilterContext> m_filterContext;
     WheelTranslation m_wheel;
     QLabel *m_statusText = nullptr;
     QPixmap m_checkedPicture;
