@@ -126,10 +126,15 @@ const QList<BenchOperation> &BenchOperations()
 {
     using K = BenchOperation::Kind;
     static const QList<BenchOperation> ops = {
-        {"append-posts", K::Budget, 5.0, false},     {"raw-sqlite-commits", K::Reference, 0, false},
-        {"open-count", K::Budget, 0.3, true},        {"walk-read-all", K::Aim, 1.5, true},
-        {"mark-all-sql", K::Budget, 0.5, true},      {"prefix-filter", K::Budget, 0.2, true},
-        {"mark-filtered-sql", K::Budget, 0.5, true}, {"delete-marked-walk", K::Aim, 1.5, true},
+        {"append-posts", K::Budget, 5.0, false},
+        {"raw-sqlite-commits", K::Reference, 0, false},
+        {"raw-sqlite-batched", K::Reference, 0, false},
+        {"open-count", K::Budget, 0.3, true},
+        {"walk-read-all", K::Aim, 1.5, true},
+        {"mark-all-sql", K::Budget, 0.5, true},
+        {"prefix-filter", K::Budget, 0.2, true},
+        {"mark-filtered-sql", K::Budget, 0.5, true},
+        {"delete-marked-walk", K::Aim, 1.5, true},
     };
     return ops;
 }
@@ -192,8 +197,10 @@ bool Measurements::run()
             if (!selected(op.name))
                 continue;
             QList<BenchResult> runs;
-            for (int r = 0; r < (op.repeated ? m_options.repeat : 1); ++r)
+            for (int r = 0; r < (op.repeated ? m_options.repeat : 1); ++r) {
                 runs << runOperation(name, base, expected);
+                removeCopies(base);
+            }
             report(op, size, runs);
         }
         // The next size starts from a clean disk.
@@ -206,7 +213,9 @@ BenchResult Measurements::runOperation(const QString &name, const QString &base,
                                        const Expected &expected)
 {
     if (name == QLatin1String("raw-sqlite-commits"))
-        return rawCommits(base, expected);
+        return rawInserts(base, expected, 1);
+    if (name == QLatin1String("raw-sqlite-batched"))
+        return rawInserts(base, expected, kBatch);
     if (name == QLatin1String("open-count"))
         return openCount(base, expected);
     if (name == QLatin1String("walk-read-all"))
@@ -220,6 +229,15 @@ BenchResult Measurements::runOperation(const QString &name, const QString &base,
     if (name == QLatin1String("delete-marked-walk"))
         return deleteMarkedWalk(base, expected);
     throw TableError(QStringLiteral("unknown operation %1").arg(name));
+}
+
+void Measurements::removeCopies(const QString &base)
+{
+    QDir sizeFolder(base + QStringLiteral("/.."));
+    for (const QString &entry : sizeFolder.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        if (entry != QLatin1String("base"))
+            QDir(sizeFolder.filePath(entry)).removeRecursively();
+    }
 }
 
 QString Measurements::freshCopy(const QString &base, const QString &label)
@@ -287,11 +305,11 @@ BenchResult Measurements::appendPosts(const QString &folder, int count, Expected
                   QStringLiteral("%1 Berlin, %2 Kunde").arg(expected->berlin).arg(expected->kunde));
 }
 
-BenchResult Measurements::rawCommits(const QString &base, const Expected &e)
+BenchResult Measurements::rawInserts(const QString &base, const Expected &e, int rowsPerCommit)
 {
     // The same rows into a file of the same schema through plain prepared
-    // statements, one commit each, as durable as a post: the floor a post
-    // can reach on this disk.
+    // statements, without the Table class. One row per commit is as durable
+    // as a post and so the floor a post can reach on this disk.
     const QString folder = QDir::cleanPath(base + QStringLiteral("/../raw-%1").arg(++m_copies));
     QDir().mkpath(folder);
     Table::create(tablePath(folder), m_schema.fields, m_schema.indexes);
@@ -317,18 +335,27 @@ BenchResult Measurements::rawCommits(const QString &base, const Expected &e)
     Expected seen;
     generate(e.records, &seen, [&](const std::vector<AddressGenerator::Record> &batch) {
         watch.start();
+        int inTransaction = 0;
         for (const AddressGenerator::Record &r : batch) {
+            if (rowsPerCommit > 1 && inTransaction == 0)
+                db.exec(QStringLiteral("BEGIN"));
             insert.reset();
             for (int f = 0; f < AddressGenerator::FieldCount; ++f)
                 insert.bind(f + 1, Table::storedFromText(defs.at(f), r[size_t(f)]));
             insert.exec();
+            if (rowsPerCommit > 1 && ++inTransaction == rowsPerCommit) {
+                db.exec(QStringLiteral("COMMIT"));
+                inTransaction = 0;
+            }
         }
+        if (inTransaction > 0)
+            db.exec(QStringLiteral("COMMIT"));
         watch.stop();
     });
     insert = SqliteStatement();
     db.close();
-    QDir(folder).removeRecursively();
-    return result(watch, seen.records == e.records, QStringLiteral("plain SQLite, no Table"));
+    return result(watch, seen.records == e.records,
+                  QStringLiteral("plain SQLite, %1 row(s) per commit").arg(rowsPerCommit));
 }
 
 BenchResult Measurements::openCount(const QString &folder, const Expected &e)

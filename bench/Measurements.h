@@ -70,7 +70,8 @@ private:
     template <typename TimedBatch> void generate(int count, Expected *expected, TimedBatch timed);
     BenchResult appendPosts(const QString &folder, int count, Expected *expected);
     BenchResult runOperation(const QString &name, const QString &base, const Expected &expected);
-    BenchResult rawCommits(const QString &base, const Expected &e);
+    // Plain SQLite inserts of the same rows, for comparison.
+    BenchResult rawInserts(const QString &base, const Expected &e, int rowsPerCommit);
     BenchResult openCount(const QString &folder, const Expected &e);
     BenchResult walkReadAll(const QString &folder, const Expected &e);
     BenchResult markAllSql(const QString &folder, const Expected &e);
@@ -78,7 +79,9 @@ private:
     BenchResult markFilteredSql(const QString &folder, const Expected &e);
     BenchResult deleteMarkedWalk(const QString &folder, const Expected &e);
 
+    // A copy of the base table in a folder of its own, for operations that change it.
     QString freshCopy(const QString &base, const QString &label);
+    void removeCopies(const QString &base);
     void report(const BenchOperation &op, int size, const QList<BenchResult> &runs);
 
     BenchOptions m_options;

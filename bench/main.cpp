@@ -48,7 +48,8 @@ int main(int argc, char *argv[])
         QStringLiteral("op"));
     const QCommandLineOption repeatOption(
         QStringLiteral("repeat"),
-        QStringLiteral("Runs of each operation after the append; the median is shown."),
+        QStringLiteral("Runs of each operation other than append-posts and raw-sqlite-*; the "
+                       "median is shown."),
         QStringLiteral("n"), QStringLiteral("3"));
     const QCommandLineOption schemaOption(
         QStringLiteral("schema"), QStringLiteral("Field definition file the tables are made from."),
@@ -123,7 +124,7 @@ int main(int argc, char *argv[])
     out << "lorvane_bench: Qt " << qVersion() << ", SQLite " << sqlite3_libversion() << ", "
         << QThread::idealThreadCount() << " cores, tables in " << options.workFolder << Qt::endl;
     out << "median of " << options.repeat
-        << " runs per operation (append-posts, raw-sqlite-commits: one run);"
+        << " runs per operation (append-posts and raw-sqlite-*: one run);"
            " budgets apply at 100000 records"
         << Qt::endl;
 
