@@ -228,14 +228,14 @@ AddressGenerator::AddressGenerator(quint64 seed) : m_seed(seed)
     m_mobilePrefixes = utf8List({"0151", "0152", "0157", "0160", "0162", "0163", "0170", "0171",
                                  "0172", "0173", "0174", "0175", "0176", "0177", "0178", "0179"});
 
-    struct CitySpec
+    struct CityEntry
     {
         const char *name;
         const char *area;
         int weight; // about the population in 100,000
         const char *postcodes;
     };
-    static const CitySpec germany[] = {
+    static const CityEntry germany[] = {
         {"Berlin", "030", 37,
          "10115 10117 10178 10243 10245 10405 10437 10551 10585 10627 10707 10777 10827 10961 "
          "10999 12043 12099 12163 12435 12627 13086 13189 13353 13585 14055 14163 14193"},
@@ -293,21 +293,21 @@ AddressGenerator::AddressGenerator(quint64 seed) : m_seed(seed)
         // Begins like Berlin but is not Berlin: prefix filters must tell.
         {"Bernau bei Berlin", "03338", 1, "16321"},
     };
-    static const CitySpec austria[] = {
+    static const CityEntry austria[] = {
         {"Wien", "01", 4, "1010 1020 1030 1070 1090 1100 1120"},
         {"Graz", "0316", 1, "8010 8020"},
         {"Salzburg", "0662", 1, "5020"},
         {"Linz", "0732", 1, "4020"},
         {"Innsbruck", "0512", 1, "6020"},
     };
-    static const CitySpec switzerland[] = {
+    static const CityEntry switzerland[] = {
         {"Zürich", "044", 2, "8001 8002 8004 8008"},
         {"Basel", "061", 1, "4051 4052"},
         {"Bern", "031", 1, "3011 3012"},
         {"Luzern", "041", 1, "6003"},
     };
     // Weights per country: Germany 97 %, Austria 2 %, Switzerland 1 %.
-    const auto add = [this](const CitySpec *specs, size_t n, const char *country,
+    const auto add = [this](const CityEntry *specs, size_t n, const char *country,
                             const char *prefix, int share) {
         int total = 0;
         for (size_t i = 0; i < n; ++i)
