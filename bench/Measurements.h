@@ -76,6 +76,7 @@ private:
     BenchResult walkReadAll(const QString &folder, const Expected &e);
     BenchResult markAllSql(const QString &folder, const Expected &e);
     BenchResult prefixFilter(const QString &folder, const Expected &e);
+    BenchResult sortByTitle(const QString &folder, const Expected &e);
     BenchResult markFilteredSql(const QString &folder, const Expected &e);
     BenchResult deleteMarkedWalk(const QString &folder, const Expected &e);
 
