@@ -149,6 +149,7 @@ MainForm::MainForm(Platform platform, ProductProfile profile, SystemInfo system,
     m_db = std::make_unique<MainDatabase>(
         m_platform, m_folders.programFolder, m_folders.dataFolder,
         MainDatabase::Widgets{DBGrid1, DatabaseLabel, StatusPanel, ComboBox1}, this);
+    ConnectGrid();
     FormCreate();
     if (!m_endedAtStart)
         CreateWindows();
@@ -365,7 +366,7 @@ void MainForm::buildControls()
     panel2->addWidget(DatabaseLabel);
     layout->addWidget(Panel2);
 
-    DBGrid1 = new QTableView(central);
+    DBGrid1 = new TDBGrid(central);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->setToolTip(QStringLiteral(
         "Klicken Sie doppelt auf die Spalte \"Selected\" um die Adressen zu markieren an die Sie "
@@ -409,14 +410,8 @@ void MainForm::disableLaterCommands()
     later({DatenstzeImportieren1, BitBtn6, ImportBitBtn});
     // Export chooser, print view.
     later({Datenstzeexportieren1, Datenbankausdrucken1});
-    // NewRecord, EditRecord, DeleteRecord: record editor.
-    later({NewRec, BitBtn2, NewBitBtn, EditRec, BitBtn3, EditBitBtn, DeleteRec, BitBtn9});
-    // Marking by wording, all, by ID range; editing in the grid; copying marked records.
-    later({ToolButton1, BitBtn10, SelectAllTB, UnselectAllTB, MarkierenvonIDbisID1,
-           BearbeitenimGrid1, CopyDBGridToClipboard});
-    // Bulk deletion, emptying, duplicates.
-    later({AllemarkiertenDatenstzelschen2, Datenbankkomplettleeren1,
-           SelektivesLschendoppelterDatenstze1});
+    // Duplicates.
+    later({SelektivesLschendoppelterDatenstze1});
     // Backup, restore, repair hand-off.
     later({Backup2, Restore1, DatenbankWartungReparatur1});
     // New database window; transfer window.
@@ -527,6 +522,8 @@ void MainForm::CreateWindows()
 {
     InfoForm1 = new InfoForm(m_platform, m_profile, m_folders.pictureFolder, this);
     CreateSearchWindows();
+    CreateEditorWindow();
+    CreateMarkingWindows();
     CreateLetterWindows();
     werbungForm();
 }

@@ -5,9 +5,12 @@
 #include "app/SystemInfo.h"
 #include "app/WheelTranslation.h"
 #include "platform/Platform.h"
+#include "view/EdForm.h"
+#include "view/ThemedDBGrid.h"
 
 #include <QMainWindow>
 #include <QPixmap>
+#include <QSet>
 
 #include <functional>
 #include <memory>
@@ -27,6 +30,8 @@ class QStatusBar;
 class QTableView;
 class QToolButton;
 class SelectDatabaseForm;
+class TDoIDForm;
+class TFilter2Form;
 class WerbungForm;
 
 // The main window (TMainForm): owns the application state (folders, profile,
@@ -91,6 +96,31 @@ public:
     // The database chooser in open and delete mode (MainFormDatabase.cpp).
     void OpenModeClick();
     void Datenbanklschen2Click();
+    // The grid (MainFormGrid.cpp).
+    void DBGrid1DrawColumnCell(QPainter *painter, const QStyleOptionViewItem &option,
+                               const QModelIndex &index);
+    void DBGrid1TitleClick(int column);
+    void ResetTitleFonts();
+    void DBGrid1DblClick();
+    void DBGrid1KeyDown(QKeyEvent *event);
+    // Marking and bulk operations (MainFormMarking.cpp).
+    void SelectAllTBClick();
+    void UnselectAllTBClick();
+    // One statement on the open table file; false when it failed.
+    bool SetBooleanFieldBySql(const QString &fieldName, bool value);
+    void MarkierenvonIDbisID1Click();
+    void ToolButton1Click();
+    void AllemarkiertenDatenstzelschen2Click();
+    void Datenbankkomplettleeren1Click();
+    void BearbeitenimGrid1Click();
+    void CopyDBGridToClipboardClick();
+    // The record editor (MainFormEditorCommands.cpp).
+    void NewRecord();
+    void EditRecord();
+    void DeleteRecord();
+
+    // In-place editing in the grid is on.
+    bool GridEditing = false;
 
     // --- controls ---
     QLabel *Image1 = nullptr;
@@ -129,7 +159,7 @@ public:
 
     QWidget *Panel2 = nullptr;
     QLabel *DatabaseLabel = nullptr;
-    QTableView *DBGrid1 = nullptr;
+    TDBGrid *DBGrid1 = nullptr;
     QMenu *DBGridPopupMenu = nullptr;
     QAction *OutlookStarten = nullptr;
     QAction *CopyDBGridToClipboard = nullptr;
@@ -182,6 +212,9 @@ public:
     SelectDatabaseForm *SelectDatabaseForm1 = nullptr;
     TVNH_DB_SearchForm *VNH_DB_SearchForm = nullptr;
     TFilterForm *FilterForm = nullptr;
+    TEdForm *EdForm1 = nullptr;
+    TDoIDForm *DoIDForm1 = nullptr;
+    TFilter2Form *Filter2Form1 = nullptr;
 
 protected:
     bool event(QEvent *event) override;
@@ -202,6 +235,14 @@ private:
     void CreateLetterWindows();
     // Search window, filter window and presets (MainFormSearch.cpp).
     void CreateSearchWindows();
+    // The grid's events, the marking windows and commands, the editor.
+    void ConnectGrid();
+    void CreateMarkingWindows();
+    void CreateEditorWindow();
+    void MarkAll(bool value);
+    void ShowEditor(TEditorMode mode);
+    // A progress text painted at once, also while a walk holds the GUI thread.
+    void ShowProgress(const QString &text);
     // The close sequence; false when the window has to stay open because a
     // pending record could not be stored.
     bool FormClose();
@@ -217,6 +258,9 @@ private:
     QLabel *m_statusText = nullptr;
     QPixmap m_checkedPicture;
     QPixmap m_uncheckedPicture;
+    // Fields the definition file calls "ftBoolean": their cells show the pictures.
+    QSet<QString> m_booleanFields;
+    qint64 m_lastProgressPaint = 0;
     bool m_outlookSessionStarted = false;
     bool m_endedAtStart = false;
     bool m_closed = false;

@@ -24,8 +24,14 @@ bool markCurrent(Table &table, Field &selected)
         return true; // writing the same value again changes nothing
     const Bookmark key = table.bookmark();
     table.edit();
-    selected.setAsBoolean(true);
-    table.post();
+    try {
+        selected.setAsBoolean(true);
+        table.post();
+    } catch (const TableError &) {
+        // The walk ends here; the refused record is left as it was.
+        table.cancel();
+        throw;
+    }
     return table.bookmark() == key;
 }
 
