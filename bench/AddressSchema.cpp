@@ -7,6 +7,7 @@ bool ReadAddressSchema(const QString &path, AddressSchema *schema, QString *erro
 {
     bool ok = false;
     const QStringList lines = ReadLineFile(path, &ok);
+    schema->lines = lines;
     if (!ok || lines.isEmpty()) {
         *error = QStringLiteral("cannot read %1").arg(path);
         return false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 #include "catalogue/FieldDef.h"
 
 #include <QList>
@@ -9,6 +11,7 @@ struct AddressSchema
 {
     QList<FieldDef> fields;
     QList<IndexDef> indexes;
+    QStringList lines; // the file as read, for the writers that take definition lines
 };
 
 // Reads a field definition file (Windows-1252, "|"-separated, line 1 the

@@ -4,6 +4,10 @@
 #include "catalogue/Sqlite.h"
 #include "catalogue/Table.h"
 #include "catalogue/TableError.h"
+#include "letters/MergeDataFile.h"
+#include "platform/ScriptedUserInterface.h"
+#include "search/RecordSearch.h"
+#include "util/LineFile.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -136,6 +140,9 @@ const QList<BenchOperation> &BenchOperations()
         {"sort-by-title", K::Aim, 0.3, true},
         {"mark-filtered-sql", K::Budget, 0.5, true},
         {"delete-marked-walk", K::Aim, 1.5, true},
+        {"search-exact-miss", K::Budget, 1.0, true},
+        {"search-fuzzy-miss", K::Budget, 2.0, true},
+        {"merge-data-file", K::Budget, 1.5, true},
     };
     return ops;
 }
@@ -231,6 +238,12 @@ BenchResult Measurements::runOperation(const QString &name, const QString &base,
         return markFilteredSql(base, expected);
     if (name == QLatin1String("delete-marked-walk"))
         return deleteMarkedWalk(base, expected);
+    if (name == QLatin1String("search-exact-miss"))
+        return searchMiss(base, expected, false);
+    if (name == QLatin1String("search-fuzzy-miss"))
+        return searchMiss(base, expected, true);
+    if (name == QLatin1String("merge-data-file"))
+        return mergeDataFile(base, expected);
     throw TableError(QStringLiteral("unknown operation %1").arg(name));
 }
 
@@ -541,4 +554,39 @@ void Measurements::report(const BenchOperation &op, int size, const QList<BenchR
                     .arg(double(typical.written) / (1024.0 * 1024.0), 0, 'f', 1);
     line += QStringLiteral("  (%1)").arg(note);
     m_out << line << Qt::endl;
+}
+
+BenchResult Measurements::searchMiss(const QString &folder, const Expected &e, bool fuzzy)
+{
+    // A word in no record: the search walks every field of every record.
+    OpenTable table(folder);
+    ScriptedUserInterface ui;
+    RecordSearch search(ui);
+    search.setSearchText(QStringLiteral("Xqzwvjk"));
+    Stopwatch watch;
+    watch.start();
+    search.Reset(*table, false);
+    const RecordSearch::Result r = fuzzy ? search.SearchFuzzy(*table, false)
+                                         : search.SearchExact(*table, false);
+    watch.stop();
+    return result(watch, r.outcome == RecordSearch::Outcome::NoHit && ui.waitDepth() == 0,
+                  QStringLiteral("%1 records, no hit").arg(e.records));
+}
+
+BenchResult Measurements::mergeDataFile(const QString &base, const Expected &e)
+{
+    // Every record marked; the greeting rules of the installation data.
+    const QString folder = freshCopy(base, QStringLiteral("merge"));
+    ExecuteLocalSql(folder, updateStatement(QString()));
+    OpenTable table(folder);
+    ScriptedUserInterface ui;
+    const QString file = folder + QStringLiteral("/Serienbrief.txt");
+    Stopwatch watch;
+    watch.start();
+    const bool written = WriteMergeDataFile(*table, m_schema.lines,
+                                            QStringLiteral(LORVANE_BENCH_PROGRAM_FOLDER), file, ui);
+    watch.stop();
+    const int lines = int(ReadLineFile(file).size());
+    return result(watch, written && lines == e.records + 1,
+                  QStringLiteral("%1 lines written").arg(lines));
 }

@@ -79,6 +79,8 @@ private:
     BenchResult sortByTitle(const QString &folder, const Expected &e);
     BenchResult markFilteredSql(const QString &folder, const Expected &e);
     BenchResult deleteMarkedWalk(const QString &folder, const Expected &e);
+    BenchResult searchMiss(const QString &folder, const Expected &e, bool fuzzy);
+    BenchResult mergeDataFile(const QString &base, const Expected &e);
 
     // A copy of the base table in a folder of its own, for operations that change it.
     QString freshCopy(const QString &base, const QString &label);
