@@ -10,6 +10,7 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QStyle>
 
 void MainForm::ConnectGrid()
 {
@@ -43,6 +44,10 @@ void MainForm::DBGrid1DrawColumnCell(QPainter *painter, const QStyleOptionViewIt
         return;
     // An empty field counts as false.
     const bool on = table->textAt(index.row(), index.column()) == QLatin1String("Wahr");
+    // The picture stands for the value: the cell's text would only show
+    // as cut-off letters beside it.
+    const bool selected = option.state & QStyle::State_Selected;
+    painter->fillRect(option.rect, selected ? option.palette.highlight() : option.palette.base());
     painter->drawPixmap(option.rect.topLeft(), on ? m_checkedPicture : m_uncheckedPicture);
 }
 

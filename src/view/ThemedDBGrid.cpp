@@ -32,7 +32,9 @@ TDBGridTitles::TDBGridTitles(QWidget *parent) : QHeaderView(Qt::Horizontal, pare
     setSectionResizeMode(QHeaderView::Interactive);
     setStretchLastSection(false);
     setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // The hot title follows the mouse without a button held.
     setMouseTracking(true);
+    viewport()->setMouseTracking(true);
 }
 
 QFont TDBGridTitles::titleFont(int logicalIndex) const
@@ -70,6 +72,17 @@ void TDBGridTitles::paintSection(QPainter *painter, const QRect &rect, int logic
     painter->save();
     painter->setFont(titleFont(logicalIndex));
     style()->drawControl(QStyle::CE_Header, &opt, painter, this);
+    // Not every style shows hot and pressed header items (Fusion does not);
+    // a light tint makes both visible everywhere. The style may leave an
+    // empty clip region behind.
+    painter->setClipRect(rect);
+    if (opt.state & QStyle::State_Sunken)
+        painter->fillRect(rect, QColor(0, 0, 0, 40));
+    else if (opt.state & QStyle::State_MouseOver) {
+        QColor tint = palette().color(QPalette::Highlight);
+        tint.setAlpha(45);
+        painter->fillRect(rect, tint);
+    }
     painter->restore();
 }
 
@@ -332,13 +345,32 @@ void TDBGrid::setModel(QAbstractItemModel *newModel)
     for (const auto &c : std::as_const(m_modelConnections))
         disconnect(c);
     m_modelConnections.clear();
+    m_modelChanging = 0;
+    // While rows come and go the view moves its current cell by its own
+    // rules (and to the first cell when the focus comes back from a released
+    // editor). The table keeps its own cursor then, and the grid follows it
+    // once the change has been announced. The "about to" notices must reach
+    // this grid before the view's own handlers, the final ones after them.
+    if (qobject_cast<TableModel *>(newModel)) {
+        const auto changing = [this] { ++m_modelChanging; };
+        m_modelConnections
+            << connect(newModel, &QAbstractItemModel::modelAboutToBeReset, this, changing)
+            << connect(newModel, &QAbstractItemModel::rowsAboutToBeRemoved, this, changing)
+            << connect(newModel, &QAbstractItemModel::rowsAboutToBeInserted, this, changing);
+    }
     QTableView::setModel(newModel);
     TableModel *m = tableModel();
     if (!m)
         return;
     m->setEditable(m_inPlaceEditing);
-    m_modelConnections << connect(m, &TableModel::currentRecordChanged, this, &TDBGrid::syncToTable)
-                       << connect(m, &QAbstractItemModel::modelReset, this, &TDBGrid::syncToTable)
+    const auto changed = [this] {
+        m_modelChanging = std::max(m_modelChanging - 1, 0);
+        syncToTable();
+    };
+    m_modelConnections << connect(m, &QAbstractItemModel::modelReset, this, changed)
+                       << connect(m, &QAbstractItemModel::rowsRemoved, this, changed)
+                       << connect(m, &QAbstractItemModel::rowsInserted, this, changed)
+                       << connect(m, &TableModel::currentRecordChanged, this, &TDBGrid::syncToTable)
                        << connect(m, &TableModel::tableStateChanged, this,
                                   [this] {
                                       const Table *t = table();
@@ -416,22 +448,20 @@ void TDBGrid::syncToTable()
     m_indicator->viewport()->update();
     const Table *t = table();
     const TableModel *m = tableModel();
-    if (!t || !m || !t->isOpen() || t->controlsDisabled())
+    if (!t || !m || !t->isOpen() || t->controlsDisabled() || m_modelChanging > 0)
         return;
     const int row = t->position();
     if (row < 0 || row >= m->rowCount())
         return;
     const QModelIndex current = currentIndex();
-    if (current.isValid() && current.row() == row)
-        return;
     // A re-read of the records loses the current cell, but not its column.
-    int column = current.isValid() ? current.column() : m_lastColumn;
+    int column = m_lastColumn >= 0 ? m_lastColumn : current.column();
     if (column >= m->columnCount() || (column >= 0 && m_titles->isSectionHidden(column)))
         column = -1;
     for (int visual = 0; column < 0 && visual < m_titles->count(); ++visual)
         if (!m_titles->isSectionHidden(m_titles->logicalIndex(visual)))
             column = m_titles->logicalIndex(visual);
-    if (column < 0)
+    if (column < 0 || (current.row() == row && current.column() == column))
         return;
     const QScopedValueRollback guard(m_syncing, true);
     setCurrentIndex(m->index(row, column));
@@ -442,6 +472,8 @@ void TDBGrid::currentChanged(const QModelIndex &current, const QModelIndex &prev
     QTableView::currentChanged(current, previous);
     m_indicator->viewport()->update();
     if (!current.isValid())
+        return;
+    if (m_modelChanging > 0)
         return;
     m_lastColumn = current.column();
     if (m_syncing)
@@ -478,8 +510,20 @@ bool TDBGrid::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
     return result;
 }
 
+void TDBGrid::commitData(QWidget *editor)
+{
+    // A stored value can move its record (a sorted or filtered table); the
+    // re-read then releases the editor, which hides it. Its late commit and
+    // close requests have nothing left to do.
+    if (editor && editor->isHidden())
+        return;
+    QTableView::commitData(editor);
+}
+
 void TDBGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
 {
+    if (editor && editor->isHidden())
+        return;
     // Still pending here means the value was not committed (Esc).
     if (Table *t = table(); t && t->state() == Table::State::Edit)
         t->cancel();

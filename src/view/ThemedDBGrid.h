@@ -144,6 +144,7 @@ public slots:
 protected:
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
     bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
+    void commitData(QWidget *editor) override;
     void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
     void wheelEvent(QWheelEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -167,6 +168,7 @@ private:
     bool m_inPlaceEditing = false;
     bool m_syncing = false;
     bool m_inWheel = false;
+    int m_modelChanging = 0;
     int m_wheelRemainder = 0;
     int m_lastColumn = -1;
 };

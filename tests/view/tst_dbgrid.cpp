@@ -273,6 +273,19 @@ private slots:
         QTRY_COMPARE(t.state(), Table::State::Browse); // the delegate commits when it is idle
         QCOMPARE(t.textAt(2, f.column("Name")), QStringLiteral("X"));
 
+        // In a sorted table the stored record moves; the cursor goes with it.
+        t.setIndexName(QStringLiteral("Name"));
+        f.grid.setCurrentIndex(f.model.index(0, f.column("Name")));
+        const Bookmark record = t.bookmark();
+        QTest::keyClicks(&f.grid, QStringLiteral("Z"));
+        QTest::keyClick(editor(f.grid), Qt::Key_Return);
+        QTRY_COMPARE(t.state(), Table::State::Browse);
+        QCOMPARE(t.bookmark(), record);
+        QCOMPARE(t.position(), 4);
+        QCOMPARE(f.grid.currentIndex().row(), 4);
+        QCOMPARE(f.grid.currentColumn(), f.column("Name"));
+        t.setIndexName(QString());
+
         // Esc leaves the record as it was.
         f.grid.setCurrentIndex(f.model.index(3, f.column("Ort")));
         QTest::keyClicks(&f.grid, QStringLiteral("Y"));
@@ -304,6 +317,40 @@ private slots:
         QCOMPARE(t.recordCount(), 4);
         QCOMPARE(f.ui.texts(), (QStringList{"Datensatz löschen?", "Datensatz löschen?"}));
         QCOMPARE(t.textAt(1, f.column("Name")), QString::fromUtf8(people().at(2).name));
+        // The cursor stands on the record that followed, in the grid as well.
+        QCOMPARE(t.position(), 1);
+        QCOMPARE(f.grid.currentIndex().row(), 1);
+    }
+
+    void titlesShowHotAndPressedStates()
+    {
+        GridFixture f(5);
+        QVERIFY(f.show());
+        TDBGridTitles *titles = f.grid.titles();
+        const int name = f.column("Selected"); // a title on screen
+        const QRect section(titles->sectionViewportPosition(name), 0, titles->sectionSize(name),
+                            titles->height());
+        const auto look = [&] { return titles->viewport()->grab(section).toImage(); };
+        const QImage normal = look();
+        QMouseEvent move(QEvent::MouseMove, section.center(),
+                         titles->viewport()->mapToGlobal(section.center()), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(titles->viewport(), &move);
+        QCOMPARE(titles->hotTitleColumn(), name);
+        const QImage hot = look();
+        QTest::mousePress(titles->viewport(), Qt::LeftButton, {}, section.center());
+        QVERIFY(titles->titlePressed());
+        QCOMPARE(titles->pressedTitleColumn(), name);
+        const QImage pressed = look();
+        QVERIFY(hot != normal);
+        QVERIFY(pressed != normal && pressed != hot);
+        QTest::mouseRelease(titles->viewport(), Qt::LeftButton, {}, section.center());
+        QVERIFY(!titles->titlePressed());
+        QCOMPARE(titles->pressedTitleColumn(), -1);
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(titles, &leave);
+        QCOMPARE(titles->hotTitleColumn(), -1);
+        QCOMPARE(look(), normal);
     }
 
     void titlesShowTheSortMark()

@@ -237,6 +237,15 @@ private slots:
         QCOMPARE(pictureAt(5, "Selected"), unchecked); // Bauer, empty
         QCOMPARE(pictureAt(4, "Invalid"), unchecked);  // empty
         QVERIFY(pictureAt(4, "Name") != checked && pictureAt(4, "Name") != unchecked);
+        // Beside the picture the cell stays empty: no cut-off "Wahr" or "Falsch".
+        for (int row : {0, 4, 5}) {
+            const QRect cell = f.grid()->visualRect(f.cell(row, "Selected"));
+            const QImage rest = shown.copy(cell.adjusted(14, 1, -2, -2));
+            const QColor base = f.grid()->palette().color(QPalette::Base);
+            for (int y = 0; y < rest.height(); ++y)
+                for (int x = 0; x < rest.width(); ++x)
+                    QCOMPARE(rest.pixelColor(x, y).rgb(), base.rgb());
+        }
     }
 
     void markAll_data()
@@ -602,6 +611,31 @@ private slots:
         }
         QCOMPARE(t.position(), 4);
         QCOMPARE(f.ui().texts(Kind::Error), QStringList{});
+    }
+
+    void ctrlFOpensTheSearch()
+    {
+        Fixture f;
+        f.makeTable();
+        f.start();
+        f.table()->moveTo(3);
+        QString opened;
+        onModal([&](QWidget *w) {
+            opened = w->objectName();
+            w->close();
+        });
+        QTest::keyClick(f.grid(), Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(opened, QStringLiteral("VNH_DB_SearchForm"));
+        QCOMPARE(f.table()->position(), 3); // the search starts where the cursor is
+        // F with another modifier as well is no search.
+        opened.clear();
+        onModal([&](QWidget *w) {
+            opened = w->objectName();
+            w->close();
+        });
+        QTest::keyClick(f.grid(), Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+        QCoreApplication::processEvents();
+        QVERIFY(opened.isEmpty());
     }
 
     void editorCommands_data()
