@@ -51,6 +51,7 @@ void MainForm::CreateMarkingWindows()
     DoIDForm1 = new TDoIDForm(this);
     Filter2Form1 = new TFilter2Form(*m_db, m_platform.ui, this);
 
+    BitBtn10->setToolTip(QStringLiteral("Filtern von Adressen nach bestimmten Kriterien"));
     BearbeitenimGrid1->setCheckable(true);
     connect(SelectAllTB, &QToolButton::clicked, this, &MainForm::SelectAllTBClick);
     connect(UnselectAllTB, &QToolButton::clicked, this, &MainForm::UnselectAllTBClick);
