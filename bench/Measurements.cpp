@@ -8,6 +8,7 @@
 #include "platform/ScriptedUserInterface.h"
 #include "search/RecordSearch.h"
 #include "util/LineFile.h"
+#include "view/Marking.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -140,6 +141,8 @@ const QList<BenchOperation> &BenchOperations()
         {"sort-by-title", K::Aim, 0.3, true},
         {"mark-filtered-sql", K::Budget, 0.5, true},
         {"delete-marked-walk", K::Aim, 1.5, true},
+        {"mark-by-wording", K::Budget, 1.5, true},
+        {"delete-marked", K::Aim, 1.5, true},
         {"search-exact-miss", K::Budget, 1.0, true},
         {"search-fuzzy-miss", K::Budget, 2.0, true},
         {"merge-data-file", K::Budget, 1.5, true},
@@ -238,6 +241,10 @@ BenchResult Measurements::runOperation(const QString &name, const QString &base,
         return markFilteredSql(base, expected);
     if (name == QLatin1String("delete-marked-walk"))
         return deleteMarkedWalk(base, expected);
+    if (name == QLatin1String("mark-by-wording"))
+        return markByWording(base, expected);
+    if (name == QLatin1String("delete-marked"))
+        return deleteMarked(base, expected);
     if (name == QLatin1String("search-exact-miss"))
         return searchMiss(base, expected, false);
     if (name == QLatin1String("search-fuzzy-miss"))
@@ -489,6 +496,38 @@ BenchResult Measurements::deleteMarkedWalk(const QString &base, const Expected &
     return result(watch, correct, QStringLiteral("%1 deleted").arg(deleted));
 }
 
+BenchResult Measurements::markByWording(const QString &base, const Expected &e)
+{
+    const QString folder = freshCopy(base, QStringLiteral("mark-wording"));
+    OpenTable table(folder);
+    Stopwatch watch;
+    watch.start();
+    table->first();
+    const int matches = MarkMatchingRecords(*table, QStringLiteral("berlin"));
+    watch.stop();
+    // Streets such as "Berliner Str." hold the wording too, so the Berlin
+    // records are a lower bound; every match must now be marked.
+    table->setFilter(QStringLiteral("Selected='True'"));
+    table->setFiltered(true);
+    const bool correct = matches >= e.berlin && table->recordCount() == matches;
+    return result(watch, correct, QStringLiteral("%1 marked").arg(matches));
+}
+
+BenchResult Measurements::deleteMarked(const QString &base, const Expected &e)
+{
+    const QString folder = freshCopy(base, QStringLiteral("delete-program"));
+    const int marked =
+        ExecuteLocalSql(folder, updateStatement(QStringLiteral(" WHERE Kategorie = 'Kunde'")));
+    OpenTable table(folder);
+    Stopwatch watch;
+    watch.start();
+    const int deleted = DeleteMarkedRecords(*table);
+    watch.stop();
+    const bool correct =
+        marked == e.kunde && deleted == marked && table->recordCount() == e.records - marked;
+    return result(watch, correct, QStringLiteral("%1 deleted").arg(deleted));
+}
+
 // ---------------------------------------------------------------- output
 
 void Measurements::report(const BenchOperation &op, int size, const QList<BenchResult> &runs)
@@ -566,8 +605,8 @@ BenchResult Measurements::searchMiss(const QString &folder, const Expected &e, b
     Stopwatch watch;
     watch.start();
     search.Reset(*table, false);
-    const RecordSearch::Result r = fuzzy ? search.SearchFuzzy(*table, false)
-                                         : search.SearchExact(*table, false);
+    const RecordSearch::Result r =
+        fuzzy ? search.SearchFuzzy(*table, false) : search.SearchExact(*table, false);
     watch.stop();
     return result(watch, r.outcome == RecordSearch::Outcome::NoHit && ui.waitDepth() == 0,
                   QStringLiteral("%1 records, no hit").arg(e.records));

@@ -79,6 +79,8 @@ private:
     BenchResult sortByTitle(const QString &folder, const Expected &e);
     BenchResult markFilteredSql(const QString &folder, const Expected &e);
     BenchResult deleteMarkedWalk(const QString &folder, const Expected &e);
+    BenchResult markByWording(const QString &base, const Expected &e);
+    BenchResult deleteMarked(const QString &base, const Expected &e);
     BenchResult searchMiss(const QString &folder, const Expected &e, bool fuzzy);
     BenchResult mergeDataFile(const QString &base, const Expected &e);
 

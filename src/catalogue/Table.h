@@ -203,6 +203,21 @@ private:
     SqliteStatement m_filterCheck;
 };
 
+// Keeps the table's bound controls suspended for its lifetime, so a walk
+// does not make the grid re-read once per record; an error leaving the
+// scope resumes them as well.
+class SuspendedControls
+{
+public:
+    explicit SuspendedControls(Table &table) : m_table(table) { m_table.disableControls(); }
+    ~SuspendedControls() { m_table.enableControls(); }
+    SuspendedControls(const SuspendedControls &) = delete;
+    SuspendedControls &operator=(const SuspendedControls &) = delete;
+
+private:
+    Table &m_table;
+};
+
 // Reads the field and index definitions kept in a table file; a file that is
 // not a table throws.
 void ReadTableSchema(SqliteConnection &db, const QString &path, QList<FieldDef> *fields,

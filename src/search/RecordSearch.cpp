@@ -10,51 +10,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-namespace {
-
-// The program's own upper-casing, one character at a time.
-inline char16_t asciiUpper(QChar c)
-{
-    const char16_t u = c.unicode();
-    return u >= u'a' && u <= u'z' ? char16_t(u - (u'a' - u'A')) : u;
-}
-
-// Whether needle (already upper-cased) occurs in text upper-cased, without
-// building the upper-cased copy of text.
-bool containsUpperCased(QStringView text, QStringView needle)
-{
-    const qsizetype n = text.size();
-    const qsizetype m = needle.size();
-    if (m == 0 || m > n)
-        return false;
-    const char16_t first = needle.at(0).unicode();
-    for (qsizetype i = 0; i + m <= n; ++i) {
-        if (asciiUpper(text.at(i)) != first)
-            continue;
-        qsizetype k = 1;
-        while (k < m && asciiUpper(text.at(i + k)) == needle.at(k).unicode())
-            ++k;
-        if (k == m)
-            return true;
-    }
-    return false;
-}
-
-// Keeps bound controls (the grid) from following every move of a walk.
-class SuspendedControls
-{
-public:
-    explicit SuspendedControls(Table &table) : m_table(table) { m_table.disableControls(); }
-    ~SuspendedControls() { m_table.enableControls(); }
-    SuspendedControls(const SuspendedControls &) = delete;
-    SuspendedControls &operator=(const SuspendedControls &) = delete;
-
-private:
-    Table &m_table;
-};
-
-} // namespace
-
 int LevenshteinPercent(const QString &s, const QString &w)
 {
     if (s.isEmpty() && w.isEmpty())
@@ -119,7 +74,7 @@ bool FuzzyMatcher::matches(QStringView word)
         return false;
     if (allowed == 0) {
         for (qsizetype j = 0; j < m; ++j)
-            if (asciiUpper(word.at(j)) != m_search.at(j).unicode())
+            if (AsciiUpperChar(word.at(j)) != m_search.at(j).unicode())
                 return false;
         return true;
     }
@@ -134,8 +89,8 @@ bool FuzzyMatcher::matches(QStringView word)
         const char16_t c = m_search.at(i).unicode();
         for (qsizetype j = 1; j <= m; ++j) {
             const int above = row[j];
-            row[j] = std::min(
-                {diagonal + (c == asciiUpper(word.at(j - 1)) ? 0 : 1), above + 1, row[j - 1] + 1});
+            row[j] = std::min({diagonal + (c == AsciiUpperChar(word.at(j - 1)) ? 0 : 1), above + 1,
+                               row[j - 1] + 1});
             diagonal = above;
             smallest = std::min(smallest, row[j]);
         }
@@ -225,7 +180,7 @@ RecordSearch::Result RecordSearch::SearchExact(Table &table, bool backwards)
         });
     const QString needle = AsciiUpper(trimmed);
     return walk(table, backwards, true,
-                [&](const QString &text) { return containsUpperCased(text, needle); });
+                [&](const QString &text) { return ContainsAsciiUpper(text, needle); });
 }
 
 RecordSearch::Result RecordSearch::SearchFuzzy(Table &table, bool backwards)

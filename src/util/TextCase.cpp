@@ -32,3 +32,22 @@ QString AsciiLower(const QString &s)
 {
     return shiftRange<u'A', u'Z'>(s);
 }
+
+bool ContainsAsciiUpper(QStringView text, QStringView needle)
+{
+    const qsizetype n = text.size();
+    const qsizetype m = needle.size();
+    if (m == 0 || m > n)
+        return false;
+    const char16_t first = needle.at(0).unicode();
+    for (qsizetype i = 0; i + m <= n; ++i) {
+        if (AsciiUpperChar(text.at(i)) != first)
+            continue;
+        qsizetype k = 1;
+        while (k < m && AsciiUpperChar(text.at(i + k)) == needle.at(k).unicode())
+            ++k;
+        if (k == m)
+            return true;
+    }
+    return false;
+}

@@ -5,4 +5,13 @@
 // Case folding for the program's own comparisons: only a-z and A-Z change,
 // umlauts and every other character stay as they are.
 QString AsciiUpper(const QString &s);
+inline char16_t AsciiUpperChar(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u >= u'a' && u <= u'z' ? char16_t(u - (u'a' - u'A')) : u;
+}
 QString AsciiLower(const QString &s);
+
+// Whether needle, already upper-cased by AsciiUpper, occurs in text
+// upper-cased the same way, without building the upper-cased copy.
+bool ContainsAsciiUpper(QStringView text, QStringView needle);

@@ -37,16 +37,6 @@ bool markCurrent(Table &table, Field &selected)
 
 } // namespace
 
-SuspendedControls::SuspendedControls(Table &table) : m_table(table)
-{
-    m_table.disableControls();
-}
-
-SuspendedControls::~SuspendedControls()
-{
-    m_table.enableControls();
-}
-
 QString SqlConditionFromFilter(const QString &filterText)
 {
     QString c = filterText;
@@ -131,11 +121,11 @@ int MarkMatchingRecords(Table &table, const QString &wording)
     const int fields = table.fieldCount();
     int matches = 0;
     for (;;) {
+        const int position = table.position();
         bool found = false;
         for (int f = 0; f < fields && !found; ++f)
-            found = AsciiUpper(table.field(f).asString()).contains(wanted);
+            found = ContainsAsciiUpper(table.textAt(position, f), wanted);
         if (found) {
-            const int position = table.position();
             ++matches;
             if (!markCurrent(table, selected)) {
                 // The record left the view; the one now at its place is new.

@@ -11,21 +11,6 @@ class Table;
 // the wait cursor and the status bar. Errors of the store come out as
 // TableError; the table's bound controls are resumed in every case.
 
-// Keeps the table's bound controls suspended for its lifetime, so a walk
-// does not make the grid re-read once per record; an error leaving the
-// scope resumes them as well.
-class SuspendedControls
-{
-public:
-    explicit SuspendedControls(Table &table);
-    ~SuspendedControls();
-    SuspendedControls(const SuspendedControls &) = delete;
-    SuspendedControls &operator=(const SuspendedControls &) = delete;
-
-private:
-    Table &m_table;
-};
-
 // Progress text for the status bar.
 using StatusReport = std::function<void(const QString &text)>;
 
