@@ -92,18 +92,6 @@ struct Fixture
         for (int i = 1; i <= people; ++i)
             addRecord(t, {{QStringLiteral("Name"), QStringLiteral("Person %1").arg(i)}});
     }
-    void addDatabase(const QString &display, const QString &name)
-    {
-        for (const char *ext : {".pro", ".cb", ".fil"})
-            QFile::copy(folder.dataPath() + QStringLiteral("Database") + QLatin1String(ext),
-                        folder.dataPath() + name + QLatin1String(ext));
-        folder.writeLines(
-            QStringLiteral("Data/") + name + QStringLiteral(".ini"),
-            {QStringLiteral("TABLE        TABELNAME"), QStringLiteral("Table1      |") + name});
-        QStringList lines = ReadLineFile(folder.filePath(QStringLiteral("Buttons.ini")));
-        lines << display + QStringLiteral("| cddrive.bmp|") + name + QStringLiteral(".ini");
-        folder.writeLines(QStringLiteral("Buttons.ini"), lines);
-    }
     std::unique_ptr<MainForm> start() { return start(scripted.platform()); }
     std::unique_ptr<MainForm> start(Platform platform)
     {
@@ -210,7 +198,7 @@ private slots:
         QFETCH(bool, enabled);
         Fixture f;
         if (extraDatabases > 0)
-            f.addDatabase(QStringLiteral("Kunden"), QStringLiteral("Kunden"));
+            f.folder.addDatabase(QStringLiteral("Kunden"), QStringLiteral("Kunden"));
         auto form = f.start();
         QCOMPARE(form->database().catalogueLines().size(), 2 + extraDatabases);
         QCOMPARE(form->Datenbankffnen2->isEnabled(), enabled);
@@ -238,7 +226,7 @@ private slots:
     {
         QFETCH(QStringList, lastOpened);
         Fixture f;
-        f.addDatabase(QStringLiteral("Kunden"), QStringLiteral("Kunden"));
+        f.folder.addDatabase(QStringLiteral("Kunden"), QStringLiteral("Kunden"));
         f.makeTable(QStringLiteral("Kunden"), 2);
         if (!lastOpened.isEmpty())
             f.folder.writeLines(QStringLiteral("LastopenDB.inc"), lastOpened);

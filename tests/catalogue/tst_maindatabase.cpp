@@ -34,15 +34,7 @@ struct Fixture
     // Adds a database "name" with a copy of the stock files and a catalogue line.
     void addDatabase(const QString &display, const QString &name)
     {
-        for (const char *ext : {".pro", ".cb", ".fil"})
-            QFile::copy(folder.dataPath() + QStringLiteral("Database") + QLatin1String(ext),
-                        folder.dataPath() + name + QLatin1String(ext));
-        folder.writeLines(
-            QStringLiteral("Data/") + name + QStringLiteral(".ini"),
-            {QStringLiteral("TABLE        TABELNAME"), QStringLiteral("Table1      |") + name});
-        QStringList lines = ReadLineFile(folder.filePath(QStringLiteral("Buttons.ini")));
-        lines << display + QStringLiteral("| cddrive.bmp|") + name + QStringLiteral(".ini");
-        folder.writeLines(QStringLiteral("Buttons.ini"), lines);
+        folder.addDatabase(display, name);
         db.ReadCatalogue();
     }
 

@@ -75,3 +75,15 @@ QByteArray ProgramFolder::readBytes(const QString &relative) const
     QFile f(filePath(relative));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
+
+void ProgramFolder::addDatabase(const QString &display, const QString &name) const
+{
+    for (const char *ext : {".pro", ".cb", ".fil"})
+        QFile::copy(dataPath() + QStringLiteral("Database") + QLatin1String(ext),
+                    dataPath() + name + QLatin1String(ext));
+    writeLines(QStringLiteral("Data/") + name + QStringLiteral(".ini"),
+               {QStringLiteral("TABLE        TABELNAME"), QStringLiteral("Table1      |") + name});
+    QStringList lines = ReadLineFile(filePath(QStringLiteral("Buttons.ini")));
+    lines << display + QStringLiteral("| cddrive.bmp|") + name + QStringLiteral(".ini");
+    writeLines(QStringLiteral("Buttons.ini"), lines);
+}

@@ -22,6 +22,10 @@ public:
     void writeBytes(const QString &relative, const QByteArray &bytes) const;
     QByteArray readBytes(const QString &relative) const;
 
+    // Adds a database "name" to the catalogue under the display name, with a
+    // descriptor and copies of the stock database's ".pro", ".cb" and ".fil".
+    void addDatabase(const QString &display, const QString &name) const;
+
 private:
     QTemporaryDir m_dir;
 };
