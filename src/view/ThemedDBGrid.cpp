@@ -624,6 +624,19 @@ void TDBGrid::keyPressEvent(QKeyEvent *event)
     QTableView::keyPressEvent(event);
 }
 
+QModelIndex TDBGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    // Ctrl+Home and Ctrl+End go to the first and last record and keep the
+    // column; Home and End alone move between the columns.
+    const QModelIndex current = currentIndex();
+    if ((action == MoveHome || action == MoveEnd) && (modifiers & Qt::ControlModifier) &&
+        current.isValid() && model() && model()->rowCount() > 0) {
+        const int row = action == MoveHome ? 0 : model()->rowCount() - 1;
+        return model()->index(row, current.column());
+    }
+    return QTableView::moveCursor(action, modifiers);
+}
+
 void TDBGrid::keyboardSearch(const QString &)
 {
     // Typing jumps nowhere: a search by first letters would read the

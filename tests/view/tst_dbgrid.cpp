@@ -148,9 +148,18 @@ private slots:
         f.grid.setCurrentIndex(f.model.index(20, f.column("Ort")));
         QCOMPARE(t.position(), 20);
         QCOMPARE(f.grid.currentColumn(), f.column("Ort"));
+        // Ctrl+End and Ctrl+Home change the record only; End and Home the column only.
         QTest::keyClick(&f.grid, Qt::Key_End, Qt::ControlModifier);
         QCOMPARE(t.position(), 999);
+        QCOMPARE(f.grid.currentColumn(), f.column("Ort"));
+        QTest::keyClick(&f.grid, Qt::Key_Home, Qt::ControlModifier);
+        QCOMPARE(t.position(), 0);
+        QCOMPARE(f.grid.currentColumn(), f.column("Ort"));
+        QTest::keyClick(&f.grid, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClick(&f.grid, Qt::Key_End);
+        QCOMPARE(t.position(), 999);
         const int lastColumn = f.grid.currentColumn();
+        QCOMPARE(lastColumn, f.model.columnCount() - 1);
         QTest::keyClick(&f.grid, Qt::Key_Up);
         QCOMPARE(t.position(), 998);
         // A re-read of the records (a new order) keeps the record and the column.
