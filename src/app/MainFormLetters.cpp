@@ -9,16 +9,17 @@
 
 void MainForm::CreateLetterWindows()
 {
-    LettersContext ctx{m_platform};
-    ctx.parent = this;
-    ctx.table = [this] { return m_db->table(); };
-    ctx.fieldDefinitionLines = [this] { return m_db->fieldDefinitionLines(); };
-    ctx.programFolder = m_folders.programFolder;
-    ctx.lettersFolder = m_folders.lettersFolder;
-    ctx.wizardPicturePath = m_folders.pictureFolder + m_profile.wizardPicture;
-    ctx.helpPagePath = m_folders.helpFolder + m_profile.helpPage;
-    ctx.serialMailPage = m_profile.serialMailPage;
-    m_letters = std::make_unique<FormLetters>(ctx);
+    m_letters = std::make_unique<FormLetters>(LettersContext{
+        .platform = m_platform,
+        .parent = this,
+        .table = [this] { return m_db->table(); },
+        .fieldDefinitionLines = [this] { return m_db->fieldDefinitionLines(); },
+        .programFolder = m_folders.programFolder,
+        .lettersFolder = m_folders.lettersFolder,
+        .wizardPicturePath = m_folders.pictureFolder + m_profile.wizardPicture,
+        .helpPagePath = m_folders.helpFolder + m_profile.helpPage,
+        .serialMailPage = m_profile.serialMailPage,
+    });
 
     // The wizards and the greeting window follow the rule for modal windows;
     // the guard spans the file dialogs they open as well.

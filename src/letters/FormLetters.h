@@ -28,15 +28,15 @@ struct LettersContext
     std::function<Table *()> table;
     // The open database's field definition lines (".pro", line 1 the header).
     std::function<QStringList()> fieldDefinitionLines;
-    QString programFolder;     // holds "Grussformel.txt"
-    QString lettersFolder;     // documents + "Lorvane Serienbrief/"
-    QString wizardPicturePath; // picture folder + the profile's wizard picture
-    QString helpPagePath;      // help folder + the profile's main help page
-    QString serialMailPage;    // the profile's page about the serial e-mail program
-    QString mergeFilePath;     // "" = MergeDataFilePath(platform.folders)
+    QString programFolder;      // holds "Grussformel.txt"
+    QString lettersFolder;      // documents + "Lorvane Serienbrief/"
+    QString wizardPicturePath;  // picture folder + the profile's wizard picture
+    QString helpPagePath;       // help folder + the profile's main help page
+    QString serialMailPage;     // the profile's page about the serial e-mail program
+    QString mergeFilePath = {}; // "" = MergeDataFilePath(platform.folders)
     // Shows a window modally and returns its result; null = QDialog::exec().
     // The main window puts its rule for modal windows here.
-    std::function<int(QDialog &)> execModal;
+    std::function<int(QDialog &)> execModal = {};
 };
 
 // The form-letter and e-mail commands of the main window, with the windows
