@@ -233,7 +233,7 @@ bool WriteMergeDataFile(Table &table, const QStringList &fieldDefinitionLines,
 int CountMarkedRecords(Table &table)
 {
     const Bookmark current = table.bookmark();
-    table.disableControls();
+    const SuspendedControls suspended(table);
     int count = 0;
     try {
         table.setFilter(MarkFilter);
@@ -248,9 +248,7 @@ int CountMarkedRecords(Table &table)
         } catch (...) {
             // The first error is the one the user needs to see.
         }
-        table.enableControls();
         throw;
     }
-    table.enableControls();
     return count;
 }
