@@ -9,15 +9,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-bool OpenMakerPage(Platform &platform, const QString &address)
-{
-    if (OpenInBrowser(platform.shell, platform.registry, address))
-        return true;
-    platform.ui.plainMessage(QStringLiteral(
-        "Unable to start internet browser! Make sure you have it properly set-up on your system!"));
-    return false;
-}
-
 namespace {
 
 QLabel *linkLabel(const QString &name, const QString &address, QWidget *parent)
@@ -65,7 +56,7 @@ InfoForm::InfoForm(Platform platform, const ProductProfile &profile, const QStri
         linkLabel(QStringLiteral("SerienmailLinkLabel"), profile.serialMailPage, this);
     for (QLabel *link : {ProductLinkLabel, SerienmailLinkLabel})
         connect(link, &QLabel::linkActivated, this,
-                [this](const QString &address) { OpenMakerPage(m_platform, address); });
+                [this](const QString &address) { ShowWebPage(m_platform, address); });
 
     auto *buttons = new QDialogButtonBox(this);
     QPushButton *ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);

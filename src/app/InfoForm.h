@@ -7,10 +7,6 @@
 
 class QLabel;
 
-// Opens one of the maker's web pages in the browser; when nothing starts,
-// says so in the plain message of shell failures. False in that case.
-bool OpenMakerPage(Platform &platform, const QString &address);
-
 // The product information window: title, version, the about picture and
 // links to the maker's pages.
 class InfoForm : public QDialog

@@ -7,13 +7,14 @@
 #include "catalogue/Table.h"
 #include "catalogue/TableError.h"
 #include "letters/FormLetters.h"
-#include "search/SearchContext.h"
 #include "platform/LockFile.h"
 #include "platform/UserInterface.h"
+#include "search/SearchContext.h"
 #include "util/LineFile.h"
 #include "util/Paths.h"
 #include "util/ShellHelpers.h"
 #include "util/Words.h"
+#include "view/DatabaseView.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -40,9 +41,6 @@
 #include <exception>
 
 namespace {
-
-const QString BrowserFailure = QStringLiteral(
-    "Unable to start internet browser! Make sure you have it properly set-up on your system!");
 
 enum class Glyph { Search, Filter, MarkWording, SelectAll, UnselectAll };
 
@@ -140,15 +138,20 @@ QMenu *menu(QMenuBar *bar, const char *name, const QString &caption)
 MainForm::MainForm(Platform platform, ProductProfile profile, SystemInfo system,
                    const QString &programFolder, QWidget *parent)
     : QMainWindow(parent), m_platform(platform), m_profile(std::move(profile)),
-      m_system(std::move(system)), m_folders(AppFolders::Compute(programFolder, m_system))
+      m_system(std::move(system)), m_folders(AppFolders::Compute(programFolder, m_system)),
+      m_workspace(m_platform, m_profile, m_folders)
 {
     setObjectName(QStringLiteral("MainForm"));
     buildMenus();
     buildControls();
     disableLaterCommands();
-    m_db = std::make_unique<MainDatabase>(
-        m_platform, m_folders.programFolder, m_folders.dataFolder,
-        MainDatabase::Widgets{DBGrid1, DatabaseLabel, StatusPanel, ComboBox1}, this);
+    m_db = std::make_unique<MainDatabase>(m_platform.ui, m_folders.programFolder,
+                                          m_folders.dataFolder);
+    m_dbView = std::make_unique<DatabaseView>(
+        *m_db, DatabaseView::Widgets{DBGrid1, DatabaseLabel, StatusPanel, ComboBox1});
+    m_workspace.setDialogParent(this);
+    m_workspace.setDatabase(m_db.get(), m_dbView.get());
+    m_workspace.setStatusBar(m_statusText, AdvOfficeStatusBar1);
     ConnectGrid();
     FormCreate();
     if (!m_endedAtStart)
@@ -157,8 +160,9 @@ MainForm::MainForm(Platform platform, ProductProfile profile, SystemInfo system,
 
 MainForm::~MainForm()
 {
-    m_wheel.remove();
-    // The database state refers to the grid and labels; it goes first.
+    wheelTranslation().remove();
+    // The view refers to the grid and labels; it goes first, then the tables.
+    m_dbView.reset();
     m_db.reset();
 }
 
@@ -539,25 +543,17 @@ WerbungForm &MainForm::werbungForm()
 
 bool MainForm::runCommand(const std::function<void()> &command)
 {
-    try {
-        command();
-        return true;
-    } catch (const TableError &e) {
-        m_platform.ui.error(e.message());
-    } catch (const std::exception &e) {
-        m_platform.ui.error(QString::fromUtf8(e.what()));
-    }
-    return false;
+    return m_workspace.run(command);
 }
 
 void MainForm::SetStatusText(const QString &text)
 {
-    m_statusText->setText(text);
+    m_workspace.setStatusText(text);
 }
 
 QString MainForm::statusText() const
 {
-    return m_statusText->text();
+    return m_workspace.statusText();
 }
 
 bool MainForm::event(QEvent *event)
@@ -586,14 +582,14 @@ void MainForm::FormActivate()
 void MainForm::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    m_wheel.install();
+    wheelTranslation().install();
 }
 
 void MainForm::closeEvent(QCloseEvent *event)
 {
     if (m_closed || FormClose()) {
         m_closed = true;
-        m_wheel.remove();
+        wheelTranslation().remove();
         event->accept();
     } else {
         event->ignore();
@@ -638,9 +634,7 @@ void MainForm::Beenden1Click()
 
 void MainForm::Hilfedatei1Click()
 {
-    if (!OpenLocalPage(m_platform.shell, m_platform.registry,
-                       m_folders.helpFolder + m_profile.helpPage))
-        m_platform.ui.plainMessage(BrowserFailure);
+    m_workspace.openMainHelp();
 }
 
 void MainForm::OhneOutlookIntegrationstarten1Click()
@@ -667,7 +661,7 @@ void MainForm::OhneOutlookIntegrationstarten1Click()
 
 void MainForm::Info1Click()
 {
-    ModalWindowRule rule(m_wheel);
+    ModalWindowRule rule(wheelTranslation());
     InfoForm1->exec();
 }
 

@@ -4,6 +4,7 @@
 #include "app/ProductProfile.h"
 #include "app/SystemInfo.h"
 #include "app/WheelTranslation.h"
+#include "app/Workspace.h"
 #include "platform/Platform.h"
 #include "view/EdForm.h"
 #include "view/ThemedDBGrid.h"
@@ -20,6 +21,7 @@ class TFilterForm;
 class TVNH_DB_SearchForm;
 struct FilterContext;
 class InfoForm;
+class DatabaseView;
 class MainDatabase;
 class QAction;
 class QComboBox;
@@ -56,13 +58,16 @@ public:
     bool endedAtStart() const { return m_endedAtStart; }
 
     Platform &platform() { return m_platform; }
+    // What the commands of every subsystem work with.
+    Workspace &workspace() { return m_workspace; }
     const ProductProfile &profile() const { return m_profile; }
     const SystemInfo &systemInfo() const { return m_system; }
     const AppFolders &folders() const { return m_folders; }
     MainDatabase &database() { return *m_db; }
+    DatabaseView &databaseView() { return *m_dbView; }
     // The form-letter commands; null only when start-up ended early.
     FormLetters *letters() const { return m_letters.get(); }
-    WheelTranslation &wheelTranslation() { return m_wheel; }
+    WheelTranslation &wheelTranslation() { return m_workspace.wheelTranslation(); }
 
     // The check-mark pictures "True.bmp" and "False.bmp" of the Images folder.
     const QPixmap &checkedPicture() const { return m_checkedPicture; }
@@ -251,16 +256,16 @@ private:
     ProductProfile m_profile;
     SystemInfo m_system;
     AppFolders m_folders;
+    Workspace m_workspace;
     std::unique_ptr<MainDatabase> m_db;
+    std::unique_ptr<DatabaseView> m_dbView;
     std::unique_ptr<FormLetters> m_letters;
     std::unique_ptr<FilterContext> m_filterContext;
-    WheelTranslation m_wheel;
     QLabel *m_statusText = nullptr;
     QPixmap m_checkedPicture;
     QPixmap m_uncheckedPicture;
     // Fields the definition file calls "ftBoolean": their cells show the pictures.
     QSet<QString> m_booleanFields;
-    qint64 m_lastProgressPaint = 0;
     bool m_outlookSessionStarted = false;
     bool m_endedAtStart = false;
     bool m_closed = false;

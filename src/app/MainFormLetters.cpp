@@ -25,7 +25,7 @@ void MainForm::CreateLetterWindows()
     // the guard spans the file dialogs they open as well.
     const auto modal = [this](void (FormLetters::*command)()) {
         return [this, command] {
-            const ModalWindowRule rule(m_wheel);
+            const ModalWindowRule rule(wheelTranslation());
             runCommand([&] { (m_letters.get()->*command)(); });
         };
     };

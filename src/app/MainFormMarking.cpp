@@ -25,19 +25,6 @@ namespace {
 
 const QString OpenFirst = QStringLiteral("Zuerst Datenbank öffnen!");
 
-// Clears the status bar text when the command ends, also by an error.
-class StatusCleared
-{
-public:
-    explicit StatusCleared(MainForm &form) : m_form(form) {}
-    ~StatusCleared() { m_form.SetStatusText(QString()); }
-    StatusCleared(const StatusCleared &) = delete;
-    StatusCleared &operator=(const StatusCleared &) = delete;
-
-private:
-    MainForm &m_form;
-};
-
 Table *openTable(MainDatabase &db)
 {
     Table *t = db.table();
@@ -69,14 +56,7 @@ void MainForm::CreateMarkingWindows()
 
 void MainForm::ShowProgress(const QString &text)
 {
-    SetStatusText(text);
-    // A walk keeps the event loop from painting; paint here, but not more
-    // often than the eye can follow, so a long walk is not slowed down.
-    const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    if (text.isEmpty() || now - m_lastProgressPaint >= 40) {
-        m_lastProgressPaint = now;
-        AdvOfficeStatusBar1->repaint();
-    }
+    m_workspace.showProgress(text);
 }
 
 bool MainForm::SetBooleanFieldBySql(const QString &fieldName, bool value)
@@ -102,7 +82,7 @@ void MainForm::MarkAll(bool value)
                                          : QStringLiteral("Alle Datensätze unmarkieren?")))
             return;
         const WaitCursor wait(m_platform.ui);
-        const StatusCleared cleared(*this);
+        const StatusCleared cleared(m_workspace);
         const Bookmark current = table->bookmark();
         ShowProgress(value ? QStringLiteral("Alle Datensätze werden markiert")
                            : QStringLiteral("Alle Datensätze werden unmarkiert"));
@@ -135,7 +115,7 @@ void MainForm::MarkierenvonIDbisID1Click()
             m_platform.ui.confirm(QStringLiteral("Es sind bereits Datensätze markiert, möchten Sie "
                                                  "zuvor alle Datensätze unmarkieren?"))) {
             const WaitCursor wait(m_platform.ui);
-            const StatusCleared cleared(*this);
+            const StatusCleared cleared(m_workspace);
             ShowProgress(QStringLiteral("Alle Datensätze unmarkieren..."));
             const Bookmark current = table->bookmark();
             table->setFiltered(false);
@@ -154,7 +134,7 @@ void MainForm::MarkierenvonIDbisID1Click()
             return;
         }
         const WaitCursor wait(m_platform.ui);
-        const StatusCleared cleared(*this);
+        const StatusCleared cleared(m_workspace);
         DBGrid1->setCurrentDisplayColumn(0);
         ResetTitleFonts();
         MarkIdRange(*table, DoIDForm1->StartId, DoIDForm1->EndId,
@@ -172,7 +152,7 @@ void MainForm::ToolButton1Click()
         }
         table->first();
         {
-            const ModalWindowRule rule(m_wheel);
+            const ModalWindowRule rule(wheelTranslation());
             Filter2Form1->exec();
         }
         StatusPanel->setText(QString::number(table->recordCount()) + QStringLiteral(" Datensätze"));
@@ -189,7 +169,7 @@ void MainForm::AllemarkiertenDatenstzelschen2Click()
                 QStringLiteral("Wollen Sie wirklich alle markierten Datensätze löschen?")))
             return;
         const WaitCursor wait(m_platform.ui);
-        const StatusCleared cleared(*this);
+        const StatusCleared cleared(m_workspace);
         DeleteMarkedRecords(*table, [this](const QString &text) { ShowProgress(text); });
     });
 }

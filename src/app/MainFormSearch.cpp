@@ -19,7 +19,7 @@ void MainForm::CreateSearchWindows()
         StatusPanel->setText(QString::number(n) + QStringLiteral(" Datensätze"));
     };
     const auto modal = [this](QDialog &dialog) {
-        const ModalWindowRule rule(m_wheel);
+        const ModalWindowRule rule(wheelTranslation());
         dialog.exec();
     };
 

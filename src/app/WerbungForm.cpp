@@ -2,6 +2,7 @@
 
 #include "app/InfoForm.h"
 #include "platform/UserInterface.h"
+#include "util/ShellHelpers.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -41,7 +42,7 @@ WerbungForm::WerbungForm(Platform platform, const ProductProfile &profile,
     LinkLabel->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     LinkLabel->setCursor(Qt::PointingHandCursor);
     connect(LinkLabel, &QLabel::linkActivated, this,
-            [this](const QString &address) { OpenMakerPage(m_platform, address); });
+            [this](const QString &address) { ShowWebPage(m_platform, address); });
 
     NoWerCheckBox = new QCheckBox(QStringLiteral("Tipp's nicht mehr anzeigen!"), this);
     NoWerCheckBox->setObjectName(QStringLiteral("NoWerCheckBox"));

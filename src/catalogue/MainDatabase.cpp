@@ -5,42 +5,41 @@
 #include "Table.h"
 #include "TableError.h"
 #include "TableLock.h"
-#include "platform/Platform.h"
 #include "platform/UserInterface.h"
 #include "util/LineFile.h"
 #include "util/Paths.h"
 #include "util/TextCase.h"
 #include "util/Words.h"
-#include "view/TableModel.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHeaderView>
-#include <QLabel>
-#include <QSignalBlocker>
-#include <QTableView>
 
-MainDatabase::MainDatabase(Platform &platform, const QString &programFolder,
-                           const QString &dataFolder, Widgets widgets, QObject *parent)
-    : QObject(parent), m_platform(platform), m_programFolder(programFolder),
-      m_dataFolder(dataFolder), m_w(widgets), m_lock(std::make_unique<TableLock>(dataFolder)),
-      m_model(new TableModel(this))
+MainDatabase::MainDatabase(UserInterface &ui, const QString &programFolder,
+                           const QString &dataFolder, QObject *parent)
+    : QObject(parent), m_ui(ui), m_programFolder(programFolder), m_dataFolder(dataFolder),
+      m_lock(std::make_unique<TableLock>(dataFolder))
 {
-    if (m_w.grid)
-        m_w.grid->setModel(m_model);
 }
 
 MainDatabase::~MainDatabase()
 {
-    m_model->setTable(nullptr);
+    // Views hold the table pointer; they let go before the tables go.
+    if (m_current) {
+        m_current = nullptr;
+        emit tableChanged(nullptr);
+    }
     m_tables.clear();
 }
 
-Table *MainDatabase::table() const
+Table *MainDatabase::openTable() const
 {
-    return m_current;
+    return m_current && m_current->isOpen() ? m_current : nullptr;
+}
+
+int MainDatabase::recordCount() const
+{
+    return m_current ? m_current->recordCount() : 0;
 }
 
 void MainDatabase::ReadCatalogue()
@@ -69,14 +68,13 @@ void MainDatabase::OpenDatabase(const QString &descriptorName)
         const QStringList lines = ReadLineFile(descriptorPath, &ok);
         if (!ok) {
             // Leave the open database as it is: nothing is lost by a bad name.
-            m_platform.ui.error(
-                QStringLiteral("Die Datenbankbeschreibung „%1“ fehlt oder kann nicht "
-                               "gelesen werden.")
-                    .arg(QDir::toNativeSeparators(descriptorPath)));
+            m_ui.error(QStringLiteral("Die Datenbankbeschreibung „%1“ fehlt oder kann nicht "
+                                      "gelesen werden.")
+                           .arg(QDir::toNativeSeparators(descriptorPath)));
             return;
         }
         if (m_current)
-            SaveGridLayout(layoutPath(m_descriptorName));
+            emit saveLayoutRequested(layoutPath(m_descriptorName));
         CloseTables();
         m_descriptor = lines;
         for (int i = 1; i < m_descriptor.size(); ++i) {
@@ -84,7 +82,7 @@ void MainDatabase::OpenDatabase(const QString &descriptorName)
             if (name.isEmpty())
                 continue;
             if (!QFileInfo::exists(FindFileNoCase(m_dataFolder, name + QStringLiteral(".DB"))))
-                CreateTableFromDefinition(m_dataFolder, name, m_platform.ui);
+                CreateTableFromDefinition(m_dataFolder, name, m_ui);
             auto t = std::make_unique<Table>();
             t->setObjectName(QStringLiteral("Table%1").arg(m_tables.size() + 1));
             t->setLock(m_lock.get());
@@ -94,9 +92,6 @@ void MainDatabase::OpenDatabase(const QString &descriptorName)
             SelectTable(1);
         m_descriptorName = d;
     }
-    if (m_w.grid)
-        m_w.grid->setFocus();
-    LoadGridLayout(layoutPath(m_descriptorName));
 
     int line = 1;
     const QString wanted = AsciiUpper(m_descriptorName);
@@ -104,14 +99,15 @@ void MainDatabase::OpenDatabase(const QString &descriptorName)
         if (!wanted.isEmpty() && AsciiUpper(m_catalogue.at(i)).contains(wanted))
             line = i;
     m_displayName = FieldAt(m_catalogue.value(line), 1);
-    if (m_w.databaseLabel)
-        m_w.databaseLabel->setText(QStringLiteral("Geöffnete Datenbank: ") + m_displayName);
-    emit databaseOpened();
+    emit databaseOpened(layoutPath(m_descriptorName));
 }
 
 void MainDatabase::CloseTables()
 {
-    m_model->setTable(nullptr);
+    if (m_current) {
+        m_current = nullptr;
+        emit tableChanged(nullptr);
+    }
     for (auto &t : m_tables)
         t->close();
     m_tables.clear();
@@ -123,9 +119,12 @@ void MainDatabase::SelectTable(int number)
     if (number < 1 || number > int(m_tables.size()))
         return;
     Table *t = m_tables.at(size_t(number - 1)).get();
-    m_model->setTable(nullptr);
+    if (m_current) {
+        m_current = nullptr;
+        emit tableChanged(nullptr);
+    }
     m_current = t;
-    m_model->setTable(t);
+    emit tableChanged(t);
     m_tableName = FieldAt(m_descriptor.value(number), 2);
     connect(t, &Table::afterPost, this, &MainDatabase::showRecordCount, Qt::UniqueConnection);
     connect(t, &Table::afterOpen, this, &MainDatabase::showRecordCount, Qt::UniqueConnection);
@@ -141,28 +140,20 @@ void MainDatabase::SelectTable(int number)
         t->last();
     } catch (const TableError &e) {
         // The database stays unusable; the program goes on.
-        m_platform.ui.error(e.message());
+        m_ui.error(e.message());
     }
     showRecordCount();
 }
 
 void MainDatabase::showRecordCount()
 {
-    const int n = m_current ? m_current->recordCount() : 0;
-    if (m_w.statusPanel)
-        m_w.statusPanel->setText(QString::number(n) + QStringLiteral(" Datensätze"));
-    emit recordCountChanged(n);
+    emit recordCountChanged(recordCount());
 }
 
 void MainDatabase::LoadCompanionLists(const QString &tableName)
 {
     m_presets = ReadLineFile(FindFileNoCase(m_dataFolder, tableName + QStringLiteral(".fil")));
-    if (m_w.presetBox) {
-        const QSignalBlocker block(m_w.presetBox); // filling applies no filter
-        m_w.presetBox->clear();
-        m_w.presetBox->addItems(PresetCaptions(m_presets));
-        m_w.presetBox->setCurrentIndex(m_w.presetBox->count() > 0 ? 0 : -1);
-    }
+    emit presetsLoaded(m_presets);
     m_combos = ReadLineFile(FindFileNoCase(m_dataFolder, tableName + QStringLiteral(".cb")));
     m_fieldDefs = ReadLineFile(FindFileNoCase(m_dataFolder, tableName + QStringLiteral(".pro")));
 }
@@ -176,7 +167,7 @@ void MainDatabase::ReleaseCompanionLists()
         try {
             m_current->post();
         } catch (const TableError &e) {
-            m_platform.ui.error(e.message());
+            m_ui.error(e.message());
             m_current->cancel();
         }
     }
@@ -188,77 +179,12 @@ void MainDatabase::ReleaseCompanionLists()
 void MainDatabase::SaveOpenLayout()
 {
     if (m_current)
-        SaveGridLayout(layoutPath(m_descriptorName));
-}
-
-void MainDatabase::SaveGridLayout(const QString &path)
-{
-    if (!m_w.grid || !m_current || m_model->columnCount() == 0)
-        return;
-    const QHeaderView *header = m_w.grid->horizontalHeader();
-    QList<GridColumn> columns;
-    for (int visual = 0; visual < header->count(); ++visual) {
-        const int logical = header->logicalIndex(visual);
-        GridColumn c;
-        c.field = m_current->fieldDefs().value(logical).name;
-        c.title = m_model->title(logical);
-        c.width = header->sectionSize(logical);
-        c.visible = !header->isSectionHidden(logical);
-        if (!c.visible)
-            c.width = m_w.grid->columnWidth(logical);
-        columns << c;
-    }
-    WriteGridLayout(path, columns);
-}
-
-void MainDatabase::LoadGridLayout(const QString &path)
-{
-    if (!m_w.grid)
-        return;
-    QHeaderView *header = m_w.grid->horizontalHeader();
-    // Default columns: one per field in table order, titled by field name.
-    m_model->resetTitles();
-    for (int i = 0; i < m_model->columnCount(); ++i) {
-        header->moveSection(header->visualIndex(i), i);
-        header->setSectionHidden(i, false);
-        header->resizeSection(i, header->defaultSectionSize());
-    }
-    QList<GridColumn> columns;
-    if (m_current && ReadGridLayout(path, &columns)) {
-        int visual = 0;
-        for (const GridColumn &c : std::as_const(columns)) {
-            const int logical = m_current->fieldIndex(c.field);
-            if (logical < 0)
-                continue;
-            header->moveSection(header->visualIndex(logical), visual++);
-            if (c.width > 0)
-                header->resizeSection(logical, c.width);
-            header->setSectionHidden(logical, !c.visible);
-            if (!c.title.isEmpty())
-                m_model->setTitle(logical, c.title);
-        }
-    }
-    ApplyDisplayNames();
-}
-
-void MainDatabase::ApplyDisplayNames()
-{
-    if (!UsesDisplayNames(m_fieldDefs))
-        return;
-    for (int i = 1; i < m_fieldDefs.size(); ++i) {
-        const FieldDefinitionLine d = FieldDefinitionLine::parse(m_fieldDefs.at(i));
-        if (d.name.isEmpty())
-            continue;
-        const QString upper = AsciiUpper(d.name);
-        for (int c = 0; c < m_model->columnCount(); ++c)
-            if (AsciiUpper(m_model->title(c)) == upper)
-                m_model->setTitle(c, d.shownName());
-    }
+        emit saveLayoutRequested(layoutPath(m_descriptorName));
 }
 
 void MainDatabase::DeleteDatabase(const QString &descriptorName)
 {
-    UserInterface &ui = m_platform.ui;
+    UserInterface &ui = m_ui;
     const QString d = descriptorName.trimmed();
     if (d.isEmpty())
         return;

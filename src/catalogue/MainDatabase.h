@@ -1,39 +1,30 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <QStringList>
 
 #include <memory>
 #include <vector>
 
-class QComboBox;
-class QLabel;
-class QTableView;
 class Table;
 class TableLock;
-class TableModel;
-struct Platform;
+class UserInterface;
 
 // The open database of the main window: catalogue lines, descriptor, the
-// table objects, the companion lists and the grid layout, with the open
-// sequence that switches from one database to another.
+// table objects, the companion lists, and the open sequence that switches
+// from one database to another. What the grid shows of it is the business
+// of DatabaseView, which follows the signals.
 class MainDatabase : public QObject
 {
     Q_OBJECT
 public:
-    struct Widgets
-    {
-        QTableView *grid = nullptr;      // DBGrid1
-        QLabel *databaseLabel = nullptr; // DatabaseLabel
-        QLabel *statusPanel = nullptr;   // StatusPanel
-        QComboBox *presetBox = nullptr;  // ComboBox1
-    };
-
     // programFolder and dataFolder end with a separator.
-    MainDatabase(Platform &platform, const QString &programFolder, const QString &dataFolder,
-                 Widgets widgets, QObject *parent = nullptr);
+    MainDatabase(UserInterface &ui, const QString &programFolder, const QString &dataFolder,
+                 QObject *parent = nullptr);
     ~MainDatabase() override;
+
+    QString programFolder() const { return m_programFolder; }
+    QString dataFolder() const { return m_dataFolder; }
 
     // "Buttons.ini", read whole; read again after a database is created or deleted.
     void ReadCatalogue();
@@ -47,14 +38,13 @@ public:
 
     void LoadCompanionLists(const QString &tableName);
     void ReleaseCompanionLists();
-    void SaveGridLayout(const QString &path);
-    void LoadGridLayout(const QString &path);
-    void ApplyDisplayNames();
-    // Saves the layout of the open database to its ".grd" file (close sequence).
+    // Asks the views to save the layout of the open database (close sequence).
     void SaveOpenLayout();
 
-    // The open database; null before the first successful open.
-    Table *table() const;
+    // The current table; null before the first successful open.
+    Table *table() const { return m_current; }
+    // The current table when it is open, else null.
+    Table *openTable() const;
     bool hasTable() const { return table() != nullptr; }
     QString descriptorName() const { return m_descriptorName; }
     QString displayName() const { return m_displayName; }
@@ -64,23 +54,32 @@ public:
     const QStringList &presetLines() const { return m_presets; }
     const QStringList &comboLines() const { return m_combos; }
     const QStringList &fieldDefinitionLines() const { return m_fieldDefs; }
-    TableModel *model() const { return m_model; }
+    int recordCount() const;
+
+    // The grid layout file of a database: descriptor base name + ".grd".
+    QString layoutPath(const QString &descriptorName) const;
 
     // Writes "LastopenDB.inc" with one line; an empty name is not written.
     void WriteLastOpened(const QString &descriptorName);
 
 signals:
-    void databaseOpened();
+    // The grid layout of the open database is to be written to layoutPath now
+    // (before it is left, and in the close sequence).
+    void saveLayoutRequested(const QString &layoutPath);
+    // The current table object changes (null while none); the table is not open yet.
+    void tableChanged(Table *table);
+    // The filter presets of the new table were read.
+    void presetsLoaded(const QStringList &presetLines);
+    // The open sequence ended; layoutPath names the grid layout file to apply.
+    void databaseOpened(const QString &layoutPath);
     void recordCountChanged(int count);
 
 private:
     void showRecordCount();
-    QString layoutPath(const QString &descriptorName) const;
 
-    Platform &m_platform;
+    UserInterface &m_ui;
     QString m_programFolder;
     QString m_dataFolder;
-    Widgets m_w;
     QStringList m_catalogue;
     QStringList m_descriptor;
     QString m_descriptorName;
@@ -93,5 +92,4 @@ private:
     std::unique_ptr<TableLock> m_lock;
     std::vector<std::unique_ptr<Table>> m_tables; // "Table1", "Table2", ...
     Table *m_current = nullptr;
-    TableModel *m_model = nullptr;
 };

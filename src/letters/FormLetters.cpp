@@ -209,11 +209,8 @@ void FormLetters::SerienmailBitBtnClick()
 {
     const QString program = FindSerialMailProgram(m_ctx.platform.registry);
     if (program.isEmpty()) {
-        if (showModal(*m_noSendora) == QDialog::Accepted &&
-            !OpenInBrowser(m_ctx.platform.shell, m_ctx.platform.registry, m_ctx.serialMailPage))
-            m_ctx.platform.ui.plainMessage(QStringLiteral(
-                "Unable to start internet browser! Make sure you have it properly set-up on "
-                "your system!"));
+        if (showModal(*m_noSendora) == QDialog::Accepted)
+            ShowWebPage(m_ctx.platform, m_ctx.serialMailPage);
         return;
     }
     if (!m_ctx.platform.shell.open(program))

@@ -4,6 +4,7 @@
 #include "letters/WizardForm.h"
 #include "platform/UserInterface.h"
 #include "util/LineFile.h"
+#include "util/ShellHelpers.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -8,13 +8,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-void ShowHelpPage(Platform &platform, const QString &helpPagePath)
-{
-    if (!OpenLocalPage(platform.shell, platform.registry, helpPagePath))
-        platform.ui.plainMessage(QStringLiteral("Unable to start internet browser! Make sure you "
-                                                "have it properly set-up on your system!"));
-}
-
 WizardForm::WizardForm(Platform platform, const QString &wizardPicturePath,
                        const QString &helpPagePath, QWidget *parent)
     : QDialog(parent), m_platform(platform), m_helpPagePath(helpPagePath)

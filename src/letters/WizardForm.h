@@ -8,10 +8,6 @@ class QLabel;
 class QPushButton;
 class QVBoxLayout;
 
-// Opens a help page; when nothing starts, says so in the plain message of
-// shell failures.
-void ShowHelpPage(Platform &platform, const QString &helpPagePath);
-
 // The look every wizard window shares: the edition's wizard picture on the
 // left, a heading and the page's content on the right, "Hilfe" at the
 // bottom left, "Weiter" and "Abbrechen" at the bottom right. "Weiter" ends the

@@ -4,6 +4,7 @@
 #include "catalogue/TableError.h"
 #include "platform/Shell.h"
 #include "platform/UserInterface.h"
+#include "util/ShellHelpers.h"
 #include "util/Words.h"
 
 #include <QComboBox>
@@ -311,8 +312,7 @@ void TFilterForm::OffBitBtnClick()
 void TFilterForm::HilfeBitBtnClick()
 {
     if (!m_context.shell.open(m_context.helpPage))
-        m_context.ui.plainMessage(QStringLiteral("Unable to start internet browser! Make sure "
-                                                 "you have it properly set-up on your system!"));
+        m_context.ui.plainMessage(BrowserFailureText());
 }
 
 bool TFilterForm::eventFilter(QObject *watched, QEvent *event)

@@ -1,7 +1,9 @@
 #include "util/ShellHelpers.h"
 
+#include "platform/Platform.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
+#include "platform/UserInterface.h"
 
 namespace {
 
@@ -41,4 +43,26 @@ bool OpenLocalPage(Shell &shell, Registry &registry, const QString &path)
     // The browser gets the opening quote only, so a path with blanks stays
     // one parameter up to the end of the command line.
     return OpenInBrowser(shell, registry, QLatin1String("\"file:///") + tail);
+}
+
+QString BrowserFailureText()
+{
+    return QStringLiteral(
+        "Unable to start internet browser! Make sure you have it properly set-up on your system!");
+}
+
+bool ShowHelpPage(Platform &platform, const QString &path)
+{
+    if (platform.shell.open(path))
+        return true;
+    platform.ui.plainMessage(BrowserFailureText());
+    return false;
+}
+
+bool ShowWebPage(Platform &platform, const QString &address)
+{
+    if (OpenInBrowser(platform.shell, platform.registry, address))
+        return true;
+    platform.ui.plainMessage(BrowserFailureText());
+    return false;
 }

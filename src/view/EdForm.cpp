@@ -7,6 +7,7 @@
 #include "catalogue/TableError.h"
 #include "platform/Shell.h"
 #include "platform/UserInterface.h"
+#include "util/ShellHelpers.h"
 #include "util/TextCase.h"
 
 #include <QApplication>
@@ -405,9 +406,7 @@ void TEdForm::AbortSpeedButtonClick()
 
 void TEdForm::HilfeBitBtnClick()
 {
-    if (!m_platform.shell.open(m_helpPage))
-        m_platform.ui.plainMessage(QStringLiteral("Unable to start internet browser! Make sure "
-                                                  "you have it properly set-up on your system!"));
+    ShowHelpPage(m_platform, m_helpPage);
 }
 
 void TEdForm::done(int result)

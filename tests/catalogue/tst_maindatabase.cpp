@@ -6,6 +6,7 @@
 #include "catalogue/TableError.h"
 #include "platform/ScriptedPlatform.h"
 #include "util/LineFile.h"
+#include "view/DatabaseView.h"
 #include "view/TableModel.h"
 
 #include <QAbstractItemModelTester>
@@ -27,7 +28,8 @@ struct Fixture
     QTableView grid;
     QLabel label, status;
     QComboBox presets;
-    MainDatabase db{platform, folder.path(), folder.dataPath(), {&grid, &label, &status, &presets}};
+    MainDatabase db{scripted.ui(), folder.path(), folder.dataPath()};
+    DatabaseView view{db, {&grid, &label, &status, &presets}};
 
     Fixture() { db.ReadCatalogue(); }
 
@@ -55,7 +57,7 @@ private slots:
     void openingTheStockDatabase()
     {
         Fixture f;
-        QAbstractItemModelTester tester(f.db.model());
+        QAbstractItemModelTester tester(f.view.model());
         QVERIFY(!QFile::exists(f.folder.dataPath() + QStringLiteral("Database.DB")));
         f.db.OpenDatabase(QStringLiteral("Database.ini"));
         QVERIFY(f.scripted.ui().entries().isEmpty());
@@ -69,14 +71,14 @@ private slots:
         QCOMPARE(f.presets.currentText(), QStringLiteral("Alle"));
         QVERIFY(!f.db.table()->isFiltered());
         // Display names as titles.
-        QCOMPARE(f.db.model()->title(f.db.table()->fieldIndex(QStringLiteral("Str"))),
+        QCOMPARE(f.view.model()->title(f.db.table()->fieldIndex(QStringLiteral("Str"))),
                  QStringLiteral("Straße"));
 
         f.addPeople(3);
         QCOMPARE(f.status.text(), QStringLiteral("3 Datensätze"));
         f.db.OpenDatabase(QStringLiteral("Database.ini"));
         QCOMPARE(f.db.table()->position(), 2); // on the last record
-        QCOMPARE(f.db.model()->rowCount(), 3);
+        QCOMPARE(f.view.model()->rowCount(), 3);
     }
 
     void everyStockPresetIsAValidFilter()
@@ -223,17 +225,17 @@ private slots:
         h->moveSection(h->visualIndex(ort), 0);
         h->resizeSection(name, 222);
         h->setSectionHidden(f.db.table()->fieldIndex(QStringLiteral("Fax")), true);
-        f.db.model()->setTitle(name, QStringLiteral("Nachname"));
+        f.view.model()->setTitle(name, QStringLiteral("Nachname"));
 
         f.db.OpenDatabase(QStringLiteral("Database.ini")); // leaving saves the layout
         QCOMPARE(h->visualIndex(ort), ort);                // stock database: default order
-        QCOMPARE(f.db.model()->title(name), QStringLiteral("Name"));
+        QCOMPARE(f.view.model()->title(name), QStringLiteral("Name"));
         f.db.OpenDatabase(QStringLiteral("Kunden.ini"));
         QCOMPARE(h->visualIndex(ort), 0);
         QCOMPARE(h->sectionSize(name), 222);
         QVERIFY(h->isSectionHidden(f.db.table()->fieldIndex(QStringLiteral("Fax"))));
-        QCOMPARE(f.db.model()->title(name), QStringLiteral("Nachname")); // kept, not renamed
-        QCOMPARE(f.db.model()->title(f.db.table()->fieldIndex(QStringLiteral("Str"))),
+        QCOMPARE(f.view.model()->title(name), QStringLiteral("Nachname")); // kept, not renamed
+        QCOMPARE(f.view.model()->title(f.db.table()->fieldIndex(QStringLiteral("Str"))),
                  QStringLiteral("Straße"));
     }
 };

@@ -4,6 +4,7 @@
 #include "catalogue/Table.h"
 #include "catalogue/TableError.h"
 #include "platform/ScriptedPlatform.h"
+#include "view/DatabaseView.h"
 #include "view/EdForm.h"
 
 #include <QApplication>
@@ -70,6 +71,7 @@ struct Fixture
     QLabel databaseLabel, status;
     QComboBox presets;
     std::unique_ptr<MainDatabase> db;
+    std::unique_ptr<DatabaseView> view;
     QString helpPage;
     std::unique_ptr<TEdForm> editor;
 
@@ -80,9 +82,9 @@ struct Fixture
             folder.writeLines(QStringLiteral("Data/Database.pro"), definitions);
         if (!combos.isEmpty())
             folder.writeLines(QStringLiteral("Data/Database.cb"), combos);
-        db = std::make_unique<MainDatabase>(
-            platform, folder.path(), folder.dataPath(),
-            MainDatabase::Widgets{&grid, &databaseLabel, &status, &presets});
+        db = std::make_unique<MainDatabase>(scripted.ui(), folder.path(), folder.dataPath());
+        view = std::make_unique<DatabaseView>(
+            *db, DatabaseView::Widgets{&grid, &databaseLabel, &status, &presets});
         db->ReadCatalogue();
         db->OpenDatabase(QStringLiteral("Database.ini"));
         helpPage = folder.path() + QStringLiteral("helpSB/index.html");
