@@ -520,6 +520,7 @@ void MainForm::StartOutlookSession()
     // Outlook's automation objects exist on Windows only; without them the
     // session is simply not there and the Outlook import is not offered.
     m_outlookSessionStarted = false;
+    m_workspace.setOutlookSessionStarted(m_outlookSessionStarted);
 }
 
 void MainForm::CreateWindows()

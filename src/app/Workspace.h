@@ -47,6 +47,11 @@ public:
     // The grid's columns in display order (empty without a grid).
     QList<GridColumn> gridColumns() const;
 
+    // Whether the Outlook session of this run started (the Outlook import
+    // is offered only then). Set by the main window at start.
+    bool outlookSessionStarted() const { return m_outlookSessionStarted; }
+    void setOutlookSessionStarted(bool started) { m_outlookSessionStarted = started; }
+
     // The open table, or null.
     Table *table() const;
     // The open table; without one it shows "Zuerst Datenbank öffnen!" and
@@ -91,6 +96,7 @@ private:
     QPointer<QWidget> m_statusBar;
     WheelTranslation m_wheel;
     qint64 m_lastProgressPaint = 0;
+    bool m_outlookSessionStarted = false;
 };
 
 // Clears the status bar text when a command ends, also by an error.
