@@ -3,18 +3,23 @@
 #include "app/InfoForm.h"
 #include "app/WerbungForm.h"
 #include "app/WrapLayout.h"
+#include "catalogue/DatabaseCommands.h"
 #include "catalogue/MainDatabase.h"
 #include "catalogue/Table.h"
 #include "catalogue/TableError.h"
 #include "letters/FormLetters.h"
 #include "platform/LockFile.h"
 #include "platform/UserInterface.h"
-#include "search/SearchContext.h"
+#include "search/FilterExpression.h"
+#include "search/SearchCommands.h"
 #include "util/LineFile.h"
 #include "util/Paths.h"
 #include "util/ShellHelpers.h"
 #include "util/Words.h"
 #include "view/DatabaseView.h"
+#include "view/EditorCommands.h"
+#include "view/GridCommands.h"
+#include "view/MarkingCommands.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -152,7 +157,10 @@ MainForm::MainForm(Platform platform, ProductProfile profile, SystemInfo system,
     m_workspace.setDialogParent(this);
     m_workspace.setDatabase(m_db.get(), m_dbView.get());
     m_workspace.setStatusBar(m_statusText, AdvOfficeStatusBar1);
-    ConnectGrid();
+    m_workspace.setGrid(DBGrid1);
+    DBGrid1->setUserInterface(&m_platform.ui);
+    // The grid's side exists before the first database opens.
+    m_gridCommands = std::make_unique<GridCommands>(m_workspace);
     FormCreate();
     if (!m_endedAtStart)
         CreateWindows();
@@ -161,7 +169,14 @@ MainForm::MainForm(Platform platform, ProductProfile profile, SystemInfo system,
 MainForm::~MainForm()
 {
     wheelTranslation().remove();
-    // The view refers to the grid and labels; it goes first, then the tables.
+    // The commands refer to the database and the grid; then the view goes,
+    // which refers to the grid and labels, and last the tables.
+    m_letters.reset();
+    m_searchCommands.reset();
+    m_editorCommands.reset();
+    m_markingCommands.reset();
+    m_databaseCommands.reset();
+    m_gridCommands.reset();
     m_dbView.reset();
     m_db.reset();
 }
@@ -250,8 +265,6 @@ void MainForm::buildMenus()
     connect(Info1, &QAction::triggered, this, &MainForm::Info1Click);
     // Updates are announced on the product page, which the information window links to.
     connect(Update1, &QAction::triggered, this, &MainForm::Info1Click);
-    connect(Datenbankffnen2, &QAction::triggered, this, &MainForm::OpenModeClick);
-    connect(Datenbanklschen2, &QAction::triggered, this, &MainForm::Datenbanklschen2Click);
 }
 
 void MainForm::buildControls()
@@ -315,8 +328,6 @@ void MainForm::buildControls()
     bar->addWidget(FirstButton);
     bar->addWidget(LastButton);
     layout->addWidget(ControllBar1);
-    connect(FirstButton, &QPushButton::clicked, this, &MainForm::FirstButtonClick);
-    connect(LastButton, &QPushButton::clicked, this, &MainForm::LastButtonClick);
 
     auto buttonPanel = [&](const char *name) {
         auto *panel = new QWidget(central);
@@ -451,9 +462,7 @@ void MainForm::FormCreate()
 
     runCommand([this] { m_db->ReadCatalogue(); });
 
-    m_checkedPicture = QPixmap(FindFileNoCase(m_folders.imagesFolder, QStringLiteral("True.bmp")));
-    m_uncheckedPicture =
-        QPixmap(FindFileNoCase(m_folders.imagesFolder, QStringLiteral("False.bmp")));
+    m_gridCommands->LoadCheckPictures(m_folders.imagesFolder);
 
     EnableDatabaseMenus();
 
@@ -523,13 +532,106 @@ void MainForm::StartOutlookSession()
     m_workspace.setOutlookSessionStarted(m_outlookSessionStarted);
 }
 
+// The command map: every menu item, button and grid event of this window
+// calls a command of its subsystem's command class.
 void MainForm::CreateWindows()
 {
     InfoForm1 = new InfoForm(m_platform, m_profile, m_folders.pictureFolder, this);
-    CreateSearchWindows();
-    CreateEditorWindow();
-    CreateMarkingWindows();
-    CreateLetterWindows();
+
+    const auto onAction = [this](QAction *action, auto command) {
+        connect(action, &QAction::triggered, this, command);
+    };
+    const auto onClick = [this](QAbstractButton *button, auto command) {
+        connect(button, &QAbstractButton::clicked, this, command);
+    };
+
+    // Database chooser (open, delete).
+    m_databaseCommands = std::make_unique<DatabaseCommands>(m_workspace);
+    DatabaseCommands &database = *m_databaseCommands;
+    onAction(Datenbankffnen2, [&database] { database.OpenModeClick(); });
+    onAction(Datenbanklschen2, [&database] { database.Datenbanklschen2Click(); });
+
+    // Search and filter.
+    m_searchCommands = std::make_unique<SearchCommands>(m_workspace);
+    SearchCommands &search = *m_searchCommands;
+    onAction(Suchen1, [&search] { search.Suchen1Click(); });
+    for (QAbstractButton *b : std::initializer_list<QAbstractButton *>{SearchTB, BitBtn4, BitBtn1})
+        onClick(b, [&search] { search.SearchTBClick(); });
+    for (QAbstractButton *b : std::initializer_list<QAbstractButton *>{ToolButton2, BitBtn13})
+        onClick(b, [&search] { search.UniversalFilterTBClick(); });
+    onAction(Filter1, [&search] { search.Filter1Click(); });
+    connect(ComboBox1, &QComboBox::activated, this,
+            [&search](int index) { search.ComboBox1Change(index); });
+    connect(&search, &SearchCommands::filterSwitched, this,
+            [this](bool on) { BitBtn13->setToolTip(FilterButtonHint(on)); });
+    BitBtn13->setToolTip(FilterButtonHint(false));
+
+    // The record editor; "Bearbeiten (F4)" and "Löschen (F8)" of the search
+    // window act as the menu commands do.
+    m_editorCommands = std::make_unique<EditorCommands>(m_workspace);
+    EditorCommands &editor = *m_editorCommands;
+    onAction(NewRec, [&editor] { editor.NewRecord(); });
+    onAction(EditRec, [&editor] { editor.EditRecord(); });
+    onAction(DeleteRec, [&editor] { editor.DeleteRecord(); });
+    for (QAbstractButton *b : std::initializer_list<QAbstractButton *>{BitBtn2, NewBitBtn})
+        onClick(b, [&editor] { editor.NewRecord(); });
+    for (QAbstractButton *b : std::initializer_list<QAbstractButton *>{BitBtn3, EditBitBtn})
+        onClick(b, [&editor] { editor.EditRecord(); });
+    onClick(BitBtn9, [&editor] { editor.DeleteRecord(); });
+    connect(&search, &SearchCommands::editRecordRequested, EditRec, &QAction::trigger);
+    connect(&search, &SearchCommands::deleteRecordRequested, DeleteRec, &QAction::trigger);
+    BitBtn2->setToolTip(QStringLiteral("Neue Adresse in die Datenbank eingeben"));
+    NewBitBtn->setToolTip(QStringLiteral("Neue Adresse in die Datenbank eingeben"));
+    BitBtn3->setToolTip(QStringLiteral("Vorhandenen Adresse in der Datenbank bearbeiten"));
+    EditBitBtn->setToolTip(QStringLiteral("Vorhandenen Adresse in der Datenbank bearbeiten"));
+    BitBtn9->setToolTip(QStringLiteral("Vorhandenen Adresse in der Datenbank löschen"));
+
+    // The grid.
+    GridCommands &grid = *m_gridCommands;
+    onClick(FirstButton, [&grid] { grid.FirstButtonClick(); });
+    onClick(LastButton, [&grid] { grid.LastButtonClick(); });
+    connect(DBGrid1, &TDBGrid::dblClick, this, [&editor] { editor.DBGrid1DblClick(); });
+    connect(DBGrid1, &TDBGrid::keyDown, this, &MainForm::DBGrid1KeyDown);
+
+    // Marking and the bulk commands.
+    m_markingCommands = std::make_unique<MarkingCommands>(m_workspace);
+    MarkingCommands &marking = *m_markingCommands;
+    DoIDForm1 = marking.DoIDForm();
+    onClick(SelectAllTB, [&marking] { marking.SelectAllTBClick(); });
+    onClick(UnselectAllTB, [&marking] { marking.UnselectAllTBClick(); });
+    onAction(MarkierenvonIDbisID1, [&marking] { marking.MarkierenvonIDbisID1Click(); });
+    for (QAbstractButton *b : std::initializer_list<QAbstractButton *>{ToolButton1, BitBtn10})
+        onClick(b, [&marking] { marking.ToolButton1Click(); });
+    onAction(AllemarkiertenDatenstzelschen2,
+             [&marking] { marking.AllemarkiertenDatenstzelschen2Click(); });
+    onAction(Datenbankkomplettleeren1, [&marking] { marking.Datenbankkomplettleeren1Click(); });
+    onAction(CopyDBGridToClipboard, [&marking] { marking.CopyDBGridToClipboardClick(); });
+    BitBtn10->setToolTip(QStringLiteral("Filtern von Adressen nach bestimmten Kriterien"));
+    BearbeitenimGrid1->setCheckable(true);
+    onAction(BearbeitenimGrid1, &MainForm::BearbeitenimGrid1Click);
+
+    // Form letters and the e-mail hand-off; the wizards follow the rule for
+    // modal windows themselves.
+    m_letters = std::make_unique<FormLetters>(m_workspace);
+    FormLetters &letters = *m_letters;
+    const auto guarded = [this](auto command) {
+        return [this, command] { m_workspace.run(command); };
+    };
+    onAction(SerienEmailschreiben1, guarded([&letters] { letters.MailBitBtnClick(); }));
+    for (QAbstractButton *b : std::initializer_list<QAbstractButton *>{BitBtn5, MailBitBtn})
+        onClick(b, guarded([&letters] { letters.MailBitBtnClick(); }));
+    onAction(Serienbrieferstellen1, guarded([&letters] { letters.VorlageerstellenBitBtnClick(); }));
+    for (QAbstractButton *b :
+         std::initializer_list<QAbstractButton *>{BitBtn12, VorlageerstellenBitBtn})
+        onClick(b, guarded([&letters] { letters.VorlageerstellenBitBtnClick(); }));
+    onAction(Grussormel1, guarded([&letters] { letters.Grussormel1Click(); }));
+    for (QAction *a : {OutlookmitderselektiertenEmailstarten1, OutlookStarten})
+        onAction(a, guarded([&letters] { letters.OutlookEMailBitBtnClick(); }));
+    onClick(BitBtn11, guarded([&letters] { letters.OutlookEMailBitBtnClick(); }));
+    onAction(SerienEMail1, guarded([&letters] { letters.SerienmailBitBtnClick(); }));
+    for (QAbstractButton *b : std::initializer_list<QAbstractButton *>{BitBtn8, SerienmailBitBtn})
+        onClick(b, guarded([&letters] { letters.SerienmailBitBtnClick(); }));
+
     werbungForm();
 }
 
@@ -662,30 +764,41 @@ void MainForm::OhneOutlookIntegrationstarten1Click()
 
 void MainForm::Info1Click()
 {
-    ModalWindowRule rule(wheelTranslation());
-    InfoForm1->exec();
+    m_workspace.execModal(*InfoForm1);
 }
 
-void MainForm::FirstButtonClick()
+const QPixmap &MainForm::checkedPicture() const
 {
-    runCommand([this] {
-        Table *table = m_db->table();
-        if (!table || !table->isOpen()) {
-            m_platform.ui.information(QStringLiteral("Zuerst Datenbank öffnen!"));
-            return;
-        }
-        table->first();
-    });
+    return m_gridCommands->checkedPicture();
 }
 
-void MainForm::LastButtonClick()
+const QPixmap &MainForm::uncheckedPicture() const
 {
-    runCommand([this] {
-        Table *table = m_db->table();
-        if (!table || !table->isOpen()) {
-            m_platform.ui.information(QStringLiteral("Zuerst Datenbank öffnen!"));
-            return;
-        }
-        table->last();
-    });
+    return m_gridCommands->uncheckedPicture();
+}
+
+void MainForm::BearbeitenimGrid1Click()
+{
+    if (!m_workspace.requireTable()) {
+        BearbeitenimGrid1->setChecked(GridEditing);
+        return;
+    }
+    GridEditing = !GridEditing;
+    BearbeitenimGrid1->setChecked(GridEditing);
+    DBGrid1->setInPlaceEditing(GridEditing);
+    DBGrid1->setFontColor(GridEditing ? QColor(Qt::blue) : QColor(Qt::black));
+    DBGrid1->setFocus();
+}
+
+void MainForm::DBGrid1KeyDown(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Space && !GridEditing) {
+        event->accept();
+        m_editorCommands->DBGrid1DblClick();
+        return;
+    }
+    if (event->key() == Qt::Key_F && event->modifiers() == Qt::ControlModifier) {
+        event->accept();
+        m_searchCommands->Suchen1Click();
+    }
 }

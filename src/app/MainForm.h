@@ -6,21 +6,21 @@
 #include "app/WheelTranslation.h"
 #include "app/Workspace.h"
 #include "platform/Platform.h"
-#include "view/EdForm.h"
-#include "view/ThemedDBGrid.h"
+#include "view/DBGrid.h"
 
 #include <QMainWindow>
 #include <QPixmap>
-#include <QSet>
 
 #include <functional>
 #include <memory>
 
+class DatabaseCommands;
+class EditorCommands;
 class FormLetters;
-class TFilterForm;
-class TVNH_DB_SearchForm;
-struct FilterContext;
+class GridCommands;
 class InfoForm;
+class MarkingCommands;
+class SearchCommands;
 class DatabaseView;
 class MainDatabase;
 class QAction;
@@ -31,9 +31,7 @@ class QPushButton;
 class QStatusBar;
 class QTableView;
 class QToolButton;
-class SelectDatabaseForm;
 class TDoIDForm;
-class TFilter2Form;
 class WerbungForm;
 
 // The main window (TMainForm): owns the application state (folders, profile,
@@ -65,19 +63,25 @@ public:
     const AppFolders &folders() const { return m_folders; }
     MainDatabase &database() { return *m_db; }
     DatabaseView &databaseView() { return *m_dbView; }
-    // The form-letter commands; null only when start-up ended early.
-    FormLetters *letters() const { return m_letters.get(); }
     WheelTranslation &wheelTranslation() { return m_workspace.wheelTranslation(); }
 
+    // The commands of the subsystems; null only when start-up ended early
+    // (the grid's commands exist from construction on).
+    DatabaseCommands *databaseCommands() const { return m_databaseCommands.get(); }
+    GridCommands *gridCommands() const { return m_gridCommands.get(); }
+    MarkingCommands *markingCommands() const { return m_markingCommands.get(); }
+    EditorCommands *editorCommands() const { return m_editorCommands.get(); }
+    SearchCommands *searchCommands() const { return m_searchCommands.get(); }
+    FormLetters *letters() const { return m_letters.get(); }
+
     // The check-mark pictures "True.bmp" and "False.bmp" of the Images folder.
-    const QPixmap &checkedPicture() const { return m_checkedPicture; }
-    const QPixmap &uncheckedPicture() const { return m_uncheckedPicture; }
+    const QPixmap &checkedPicture() const;
+    const QPixmap &uncheckedPicture() const;
 
     // No Outlook automation exists off Windows, so this stays false there.
     bool OutlookSessionStarted() const { return m_outlookSessionStarted; }
 
-    // Runs one command: a table store error (or any other exception) ends
-    // the command with its message instead of escaping into Qt. False then.
+    // The one command guard of the Workspace.
     bool runCommand(const std::function<void()> &command);
 
     // The one-line progress text of AdvOfficeStatusBar1.
@@ -94,35 +98,11 @@ public:
     void Hilfedatei1Click();
     void OhneOutlookIntegrationstarten1Click();
     void Info1Click();
-    void FirstButtonClick();
-    void LastButtonClick();
-    // The search window on the current record (F3, Ctrl+F in the grid).
-    void Suchen1Click();
-    // The database chooser in open and delete mode (MainFormDatabase.cpp).
-    void OpenModeClick();
-    void Datenbanklschen2Click();
-    // The grid (MainFormGrid.cpp).
-    void DBGrid1DrawColumnCell(QPainter *painter, const QStyleOptionViewItem &option,
-                               const QModelIndex &index);
-    void DBGrid1TitleClick(int column);
-    void ResetTitleFonts();
-    void DBGrid1DblClick();
-    void DBGrid1KeyDown(QKeyEvent *event);
-    // Marking and bulk operations (MainFormMarking.cpp).
-    void SelectAllTBClick();
-    void UnselectAllTBClick();
-    // One statement on the open table file; false when it failed.
-    bool SetBooleanFieldBySql(const QString &fieldName, bool value);
-    void MarkierenvonIDbisID1Click();
-    void ToolButton1Click();
-    void AllemarkiertenDatenstzelschen2Click();
-    void Datenbankkomplettleeren1Click();
+    // "Datensätze in der Tabelle bearbeiten": in-place editing on and off.
     void BearbeitenimGrid1Click();
-    void CopyDBGridToClipboardClick();
-    // The record editor (MainFormEditorCommands.cpp).
-    void NewRecord();
-    void EditRecord();
-    void DeleteRecord();
+    // The space bar toggles like a double click unless editing in place;
+    // Ctrl+F opens the search window.
+    void DBGrid1KeyDown(QKeyEvent *event);
 
     // In-place editing in the grid is on.
     bool GridEditing = false;
@@ -212,14 +192,7 @@ public:
     // --- the other windows, created once, hidden ---
     InfoForm *InfoForm1 = nullptr;
     WerbungForm *WerbungForm1 = nullptr;
-    // The database chooser; made by its own code on first use, owned
-    // through the Qt parent.
-    SelectDatabaseForm *SelectDatabaseForm1 = nullptr;
-    TVNH_DB_SearchForm *VNH_DB_SearchForm = nullptr;
-    TFilterForm *FilterForm = nullptr;
-    TEdForm *EdForm1 = nullptr;
     TDoIDForm *DoIDForm1 = nullptr;
-    TFilter2Form *Filter2Form1 = nullptr;
 
 protected:
     bool event(QEvent *event) override;
@@ -234,20 +207,9 @@ private:
     void FormCreate();
     void FormActivate();
     void StartOutlookSession();
+    // The subsystems' command classes and the command map that calls them.
     void CreateWindows();
     WerbungForm &werbungForm();
-    // Form letters and e-mail hand-off (MainFormLetters.cpp).
-    void CreateLetterWindows();
-    // Search window, filter window and presets (MainFormSearch.cpp).
-    void CreateSearchWindows();
-    // The grid's events, the marking windows and commands, the editor.
-    void ConnectGrid();
-    void CreateMarkingWindows();
-    void CreateEditorWindow();
-    void MarkAll(bool value);
-    void ShowEditor(TEditorMode mode);
-    // A progress text painted at once, also while a walk holds the GUI thread.
-    void ShowProgress(const QString &text);
     // The close sequence; false when the window has to stay open because a
     // pending record could not be stored.
     bool FormClose();
@@ -259,13 +221,13 @@ private:
     Workspace m_workspace;
     std::unique_ptr<MainDatabase> m_db;
     std::unique_ptr<DatabaseView> m_dbView;
+    std::unique_ptr<GridCommands> m_gridCommands;
+    std::unique_ptr<DatabaseCommands> m_databaseCommands;
+    std::unique_ptr<MarkingCommands> m_markingCommands;
+    std::unique_ptr<EditorCommands> m_editorCommands;
+    std::unique_ptr<SearchCommands> m_searchCommands;
     std::unique_ptr<FormLetters> m_letters;
-    std::unique_ptr<FilterContext> m_filterContext;
     QLabel *m_statusText = nullptr;
-    QPixmap m_checkedPicture;
-    QPixmap m_uncheckedPicture;
-    // Fields the definition file calls "ftBoolean": their cells show the pictures.
-    QSet<QString> m_booleanFields;
     bool m_outlookSessionStarted = false;
     bool m_endedAtStart = false;
     bool m_closed = false;

@@ -5,6 +5,7 @@
 #include "catalogue/TableError.h"
 #include "platform/UserInterface.h"
 #include "util/ShellHelpers.h"
+#include "view/DBGrid.h"
 #include "view/DatabaseView.h"
 
 #include <QDateTime>
@@ -74,14 +75,23 @@ void Workspace::showProgress(const QString &text)
 
 void Workspace::showRecordCount()
 {
-    if (m_view && m_database)
-        m_view->ShowRecordCount(m_database->recordCount());
+    if (!m_database)
+        return;
+    const int count = m_database->recordCount();
+    if (m_view)
+        m_view->ShowRecordCount(count);
+    emit recordCountShown(count);
 }
 
 int Workspace::execModal(QDialog &dialog)
 {
     const ModalWindowRule rule(m_wheel);
-    return dialog.exec();
+    return execKeepingWheel(dialog);
+}
+
+int Workspace::execKeepingWheel(QDialog &dialog)
+{
+    return m_modalRunner ? m_modalRunner(dialog) : dialog.exec();
 }
 
 QString Workspace::helpPagePath() const

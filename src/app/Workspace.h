@@ -7,6 +7,7 @@
 #include "platform/Platform.h"
 
 #include <QList>
+#include <QObject>
 #include <QPointer>
 #include <QString>
 
@@ -18,6 +19,7 @@ class QDialog;
 class QLabel;
 class QWidget;
 class Table;
+class TDBGrid;
 
 // What every command of the main window works with: the platform services,
 // the parent of its windows, the open database, the folders and the product
@@ -25,16 +27,16 @@ class Table;
 // one guard that turns a store error into a message. The main window owns
 // it; a subsystem's command class keeps a reference and nothing else of
 // the main window.
-class Workspace
+class Workspace : public QObject
 {
+    Q_OBJECT
 public:
     Workspace(Platform platform, ProductProfile profile, AppFolders folders);
-    Workspace(const Workspace &) = delete;
-    Workspace &operator=(const Workspace &) = delete;
 
     // Set once by the main window while it builds itself.
     void setDialogParent(QWidget *parent) { m_dialogParent = parent; }
     void setDatabase(MainDatabase *database, DatabaseView *view);
+    void setGrid(TDBGrid *grid) { m_grid = grid; }
     // statusText shows the progress line; statusBar is repainted with it.
     void setStatusBar(QLabel *statusText, QWidget *statusBar);
 
@@ -44,6 +46,8 @@ public:
     const AppFolders &folders() const { return m_folders; }
     const ProductProfile &profile() const { return m_profile; }
     MainDatabase &database() const { return *m_database; }
+    // The main window's grid; null without one.
+    TDBGrid *grid() const { return m_grid; }
     // The grid's columns in display order (empty without a grid).
     QList<GridColumn> gridColumns() const;
 
@@ -71,6 +75,12 @@ public:
     WheelTranslation &wheelTranslation() { return m_wheel; }
     // Shows a window modally under the rule for modal windows.
     int execModal(QDialog &dialog);
+    // Shows a window modally with the wheel translation left as it is (the
+    // commands that do not follow the rule).
+    int execKeepingWheel(QDialog &dialog);
+    // Replaces how execModal shows a window (tests script the window
+    // instead of entering its event loop); null restores the default.
+    void setModalRunner(std::function<int(QDialog &)> runner) { m_modalRunner = std::move(runner); }
 
     // Help folder + the profile's main help page, and a page by name.
     QString helpPagePath() const;
@@ -85,6 +95,10 @@ public:
     // command with its message instead of escaping into Qt; false then.
     bool run(const std::function<void()> &command);
 
+signals:
+    // showRecordCount wrote this count.
+    void recordCountShown(int count);
+
 private:
     Platform m_platform;
     ProductProfile m_profile;
@@ -92,6 +106,8 @@ private:
     QPointer<QWidget> m_dialogParent;
     MainDatabase *m_database = nullptr;
     DatabaseView *m_view = nullptr;
+    TDBGrid *m_grid = nullptr;
+    std::function<int(QDialog &)> m_modalRunner;
     QPointer<QLabel> m_statusText;
     QPointer<QWidget> m_statusBar;
     WheelTranslation m_wheel;

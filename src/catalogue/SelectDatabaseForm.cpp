@@ -1,7 +1,7 @@
 #include "SelectDatabaseForm.h"
 
 #include "MainDatabase.h"
-#include "TableError.h"
+#include "app/Workspace.h"
 #include "platform/UserInterface.h"
 #include "util/Words.h"
 
@@ -12,8 +12,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-SelectDatabaseForm::SelectDatabaseForm(MainDatabase &database, UserInterface &ui, QWidget *parent)
-    : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint), m_database(database), m_ui(ui)
+TSelectDatabaseForm::TSelectDatabaseForm(Workspace &workspace, QWidget *parent)
+    : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint), m_ws(workspace)
 {
     setObjectName(QStringLiteral("SelectDatabaseForm"));
     setWindowTitle(QStringLiteral("Datenbank"));
@@ -54,10 +54,10 @@ SelectDatabaseForm::SelectDatabaseForm(MainDatabase &database, UserInterface &ui
     connect(m_abort, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void SelectDatabaseForm::showEvent(QShowEvent *event)
+void TSelectDatabaseForm::showEvent(QShowEvent *event)
 {
     m_list->clear();
-    const QStringList &lines = m_database.catalogueLines();
+    const QStringList &lines = m_ws.database().catalogueLines();
     for (int i = 1; i < lines.size(); ++i)
         m_list->addItem(FieldAt(lines.at(i), 1));
     const bool open = m_mode == Mode::Open;
@@ -69,43 +69,39 @@ void SelectDatabaseForm::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
 }
 
-bool SelectDatabaseForm::takeSelection()
+bool TSelectDatabaseForm::takeSelection()
 {
     const int row = m_list->currentRow();
     if (row < 0 || !m_list->currentItem() || !m_list->currentItem()->isSelected())
         return false;
-    m_chosen = FieldAt(m_database.catalogueLines().value(row + 1), 3);
+    m_chosen = FieldAt(m_ws.database().catalogueLines().value(row + 1), 3);
     return true;
 }
 
-void SelectDatabaseForm::ListBox1DblClick()
+void TSelectDatabaseForm::ListBox1DblClick()
 {
     if (takeSelection() && m_mode == Mode::Open)
         accept();
 }
 
-void SelectDatabaseForm::OpenBitBtnClick()
+void TSelectDatabaseForm::OpenBitBtnClick()
 {
     if (!takeSelection()) {
-        m_ui.information(QStringLiteral("Bitte treffen Sie zuerst eine Auswahl!"));
+        m_ws.ui().information(QStringLiteral("Bitte treffen Sie zuerst eine Auswahl!"));
         reject();
         return;
     }
     accept();
 }
 
-void SelectDatabaseForm::DeleteBitBtnClick()
+void TSelectDatabaseForm::DeleteBitBtnClick()
 {
     if (!takeSelection()) {
-        m_ui.information(QStringLiteral("Bitte treffen Sie zuerst eine Auswahl!"));
+        m_ws.ui().information(QStringLiteral("Bitte treffen Sie zuerst eine Auswahl!"));
         reject();
         return;
     }
     const QString name = m_chosen;
-    try {
-        m_database.DeleteDatabase(name);
-    } catch (const TableError &e) {
-        m_ui.error(e.message());
-    }
+    m_ws.run([&] { m_ws.database().DeleteDatabase(name); });
     accept();
 }

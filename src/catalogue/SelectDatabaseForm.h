@@ -2,8 +2,7 @@
 
 #include <QDialog>
 
-class MainDatabase;
-class UserInterface;
+class Workspace;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
@@ -11,13 +10,13 @@ class QPushButton;
 
 // The database chooser: lists the catalogue by display name and either
 // hands back the chosen descriptor (open mode) or deletes it (delete mode).
-class SelectDatabaseForm : public QDialog
+class TSelectDatabaseForm : public QDialog
 {
     Q_OBJECT
 public:
     enum class Mode { Open, Delete };
 
-    SelectDatabaseForm(MainDatabase &database, UserInterface &ui, QWidget *parent = nullptr);
+    explicit TSelectDatabaseForm(Workspace &workspace, QWidget *parent = nullptr);
 
     void setMode(Mode mode) { m_mode = mode; }
     Mode mode() const { return m_mode; }
@@ -33,8 +32,7 @@ private:
     void DeleteBitBtnClick();
     bool takeSelection();
 
-    MainDatabase &m_database;
-    UserInterface &m_ui;
+    Workspace &m_ws;
     Mode m_mode = Mode::Open;
     QString m_chosen;
     QListWidget *m_list;

@@ -1,5 +1,7 @@
 #include "letters/FormLetters.h"
 
+#include "app/Workspace.h"
+#include "catalogue/MainDatabase.h"
 #include "catalogue/Table.h"
 #include "letters/GrussformelForm.h"
 #include "letters/MailquestionsForm.h"
@@ -16,22 +18,18 @@
 
 #include <QDir>
 
-namespace {
-
-const QString NoDatabase = QStringLiteral("Zuerst Datenbank öffnen!");
-
-} // namespace
-
-FormLetters::FormLetters(LettersContext context) : m_ctx(std::move(context))
+FormLetters::FormLetters(Workspace &workspace) : m_ws(workspace)
 {
-    Platform &p = m_ctx.platform;
-    QWidget *parent = m_ctx.parent;
+    Platform &p = m_ws.platform();
+    QWidget *parent = m_ws.dialogParent();
+    const QString picture = m_ws.wizardPicturePath();
+    const QString help = m_ws.helpPagePath();
     m_mailquestions = new TMailquestionsForm(
-        p, m_ctx.wizardPicturePath, m_ctx.helpPagePath, [this] { return m_markedCount; }, parent);
-    m_openOrNew = new TOpenOrNewForm(p, m_ctx.wizardPicturePath, m_ctx.helpPagePath, parent);
-    m_grussformel = new TGrussformelForm(p, m_ctx.programFolder, m_ctx.helpPagePath, parent);
-    m_noSendora = new TNoSendoraForm(p, m_ctx.serialMailPage, parent);
-    m_vorlageWizzard = new TVorlageWizzard(p, m_ctx.wizardPicturePath, m_ctx.helpPagePath, parent);
+        p, picture, help, [this] { return m_markedCount; }, parent);
+    m_openOrNew = new TOpenOrNewForm(p, picture, help, parent);
+    m_grussformel = new TGrussformelForm(p, m_ws.folders().programFolder, help, parent);
+    m_noSendora = new TNoSendoraForm(p, m_ws.profile().serialMailPage, parent);
+    m_vorlageWizzard = new TVorlageWizzard(p, picture, help, parent);
 }
 
 FormLetters::~FormLetters()
@@ -72,34 +70,27 @@ TNoSendoraForm *FormLetters::NoSendoraForm() const
 
 QString FormLetters::mergeFilePath() const
 {
-    return m_ctx.mergeFilePath.isEmpty() ? MergeDataFilePath(m_ctx.platform.folders)
-                                         : m_ctx.mergeFilePath;
-}
-
-Table *FormLetters::openTable() const
-{
-    Table *table = m_ctx.table ? m_ctx.table() : nullptr;
-    return table && table->isOpen() ? table : nullptr;
+    return MergeDataFilePath(m_ws.platform().folders);
 }
 
 int FormLetters::showModal(QDialog &dialog)
 {
-    return m_ctx.execModal ? m_ctx.execModal(dialog) : dialog.exec();
+    return m_ws.execModal(dialog);
 }
 
 void FormLetters::MailBitBtnClick()
 {
-    Table *table = openTable();
-    if (!table) {
-        m_ctx.platform.ui.information(NoDatabase);
+    // The rule spans the file dialogs the wizards lead to.
+    const ModalWindowRule rule(m_ws.wheelTranslation());
+    Table *table = m_ws.requireTable();
+    if (!table)
         return;
-    }
     {
-        WaitCursor wait(m_ctx.platform.ui);
+        WaitCursor wait(m_ws.ui());
         m_markedCount = CountMarkedRecords(*table);
     }
     if (m_markedCount == 0) {
-        m_ctx.platform.ui.information(
+        m_ws.ui().information(
             QStringLiteral("Keine Datensätze zum versenden markiert! \rKlicken Sie doppelt auf "
                            "die Spalte \"Selected\" um Datensätze zu markieren!"));
         return;
@@ -110,10 +101,9 @@ void FormLetters::MailBitBtnClick()
 
 void FormLetters::VorlageerstellenBitBtnClick()
 {
-    if (!openTable()) {
-        m_ctx.platform.ui.information(NoDatabase);
+    const ModalWindowRule rule(m_ws.wheelTranslation());
+    if (!m_ws.requireTable())
         return;
-    }
     if (showModal(*m_openOrNew) != QDialog::Accepted)
         return;
     const std::optional<TOpenOrNewForm::Choice> choice = m_openOrNew->choice();
@@ -132,21 +122,17 @@ void FormLetters::Grussormel1Click()
 
 bool FormLetters::WriteMergeDataFile()
 {
-    Table *table = openTable();
-    if (!table) {
-        m_ctx.platform.ui.information(NoDatabase);
+    Table *table = m_ws.requireTable();
+    if (!table)
         return false;
-    }
-    const QStringList definitions =
-        m_ctx.fieldDefinitionLines ? m_ctx.fieldDefinitionLines() : QStringList();
-    return ::WriteMergeDataFile(*table, definitions, m_ctx.programFolder, mergeFilePath(),
-                                m_ctx.platform.ui);
+    return ::WriteMergeDataFile(*table, m_ws.database().fieldDefinitionLines(),
+                                m_ws.folders().programFolder, mergeFilePath(), m_ws.ui());
 }
 
 void FormLetters::OpenDocument(const QString &path)
 {
-    if (!m_ctx.platform.shell.open(path))
-        m_ctx.platform.ui.plainMessage(QStringLiteral("Unable to start Word!"));
+    if (!m_ws.platform().shell.open(path))
+        m_ws.ui().plainMessage(QStringLiteral("Unable to start Word!"));
 }
 
 void FormLetters::StartFromTemplate(TemplateKind kind)
@@ -157,8 +143,8 @@ void FormLetters::StartFromTemplate(TemplateKind kind)
         return;
     if (showModal(*m_vorlageWizzard) != QDialog::Accepted)
         return;
-    const QString path = m_ctx.platform.ui.openFileName(QStringLiteral("Vorlage öffnen"),
-                                                        m_ctx.lettersFolder, filter);
+    const QString path = m_ws.ui().openFileName(QStringLiteral("Vorlage öffnen"),
+                                                m_ws.folders().lettersFolder, filter);
     if (!path.isEmpty())
         OpenDocument(path);
 }
@@ -167,53 +153,51 @@ void FormLetters::OpenOwnLetter()
 {
     const bool written = WriteMergeDataFile();
 
-    const QString catalogue = TemplateCataloguePath(m_ctx.lettersFolder);
+    const QString catalogue = TemplateCataloguePath(m_ws.folders().lettersFolder);
     bool read = false;
     const QStringList templates = ReadLineFile(catalogue, &read);
     if (!read) {
-        m_ctx.platform.ui.error(QStringLiteral("Die Vorlagenliste „%1“ kann nicht gelesen werden.")
-                                    .arg(QDir::toNativeSeparators(catalogue)));
+        m_ws.ui().error(QStringLiteral("Die Vorlagenliste „%1“ kann nicht gelesen werden.")
+                            .arg(QDir::toNativeSeparators(catalogue)));
         return;
     }
 
     // The templates come back as read-only ".doc" files however this ends.
-    const HiddenTemplates hidden(m_ctx.lettersFolder, templates);
-    if (!HasWordDocuments(m_ctx.lettersFolder)) {
-        m_ctx.platform.ui.information(QStringLiteral(
+    const HiddenTemplates hidden(m_ws.folders().lettersFolder, templates);
+    if (!HasWordDocuments(m_ws.folders().lettersFolder)) {
+        m_ws.ui().information(QStringLiteral(
             "Keine Serienbriefe gefunden! Bitte schreiben Sie zuerst einen Serienbrief!"));
         return;
     }
     if (!written)
         return;
-    const QString path = m_ctx.platform.ui.openFileName(QStringLiteral("Serienbrief öffnen"),
-                                                        m_ctx.lettersFolder, OwnDocumentsFilter());
+    const QString path = m_ws.ui().openFileName(QStringLiteral("Serienbrief öffnen"),
+                                                m_ws.folders().lettersFolder, OwnDocumentsFilter());
     if (!path.isEmpty())
         OpenDocument(path);
 }
 
 void FormLetters::OutlookEMailBitBtnClick()
 {
-    Table *table = openTable();
-    if (!table) {
-        m_ctx.platform.ui.information(NoDatabase);
+    Table *table = m_ws.requireTable();
+    if (!table)
         return;
-    }
     const QString address = QStringLiteral("mailto:") +
                             AsciiLower(table->fieldByName(QStringLiteral("Mail")).asString());
-    if (!m_ctx.platform.shell.open(address))
-        m_ctx.platform.ui.plainMessage(QStringLiteral(
+    if (!m_ws.platform().shell.open(address))
+        m_ws.ui().plainMessage(QStringLiteral(
             "Unable to start mail client. Make sure you have it properly set-up on your system."));
 }
 
 void FormLetters::SerienmailBitBtnClick()
 {
-    const QString program = FindSerialMailProgram(m_ctx.platform.registry);
+    const QString program = FindSerialMailProgram(m_ws.platform().registry);
     if (program.isEmpty()) {
-        if (showModal(*m_noSendora) == QDialog::Accepted)
-            ShowWebPage(m_ctx.platform, m_ctx.serialMailPage);
+        if (m_ws.execKeepingWheel(*m_noSendora) == QDialog::Accepted)
+            ShowWebPage(m_ws.platform(), m_ws.profile().serialMailPage);
         return;
     }
-    if (!m_ctx.platform.shell.open(program))
-        m_ctx.platform.ui.plainMessage(QStringLiteral(
+    if (!m_ws.platform().shell.open(program))
+        m_ws.ui().plainMessage(QStringLiteral(
             "Unable to start program! Make sure you have it properly set-up on your system!"));
 }

@@ -1,13 +1,10 @@
 #pragma once
 
 #include "letters/LetterTemplates.h"
-#include "platform/Platform.h"
 
 #include <QPointer>
 #include <QString>
 #include <QStringList>
-
-#include <functional>
 
 class QDialog;
 class QWidget;
@@ -17,36 +14,16 @@ class TMailquestionsForm;
 class TNoSendoraForm;
 class TOpenOrNewForm;
 class TVorlageWizzard;
-
-// What the form-letter commands need from the main window.
-struct LettersContext
-{
-    Platform platform;
-    // Parent of the windows; may be null.
-    QWidget *parent = nullptr;
-    // The open database's table, or null when none is open.
-    std::function<Table *()> table;
-    // The open database's field definition lines (".pro", line 1 the header).
-    std::function<QStringList()> fieldDefinitionLines;
-    QString programFolder;      // holds "Grussformel.txt"
-    QString lettersFolder;      // documents + "Lorvane Serienbrief/"
-    QString wizardPicturePath;  // picture folder + the profile's wizard picture
-    QString helpPagePath;       // help folder + the profile's main help page
-    QString serialMailPage;     // the profile's page about the serial e-mail program
-    QString mergeFilePath = {}; // "" = MergeDataFilePath(platform.folders)
-    // Shows a window modally and returns its result; null = QDialog::exec().
-    // The main window puts its rule for modal windows here.
-    std::function<int(QDialog &)> execModal = {};
-};
+class Workspace;
 
 // The form-letter and e-mail commands of the main window, with the windows
 // they show. Created once; the windows keep their state between showings.
 // Store errors (TableError) leave the commands with the table unfiltered and
-// displayed; the main window's command guard reports them.
+// displayed; the Workspace's guard around each command reports them.
 class FormLetters
 {
 public:
-    explicit FormLetters(LettersContext context);
+    explicit FormLetters(Workspace &workspace);
     ~FormLetters();
     FormLetters(const FormLetters &) = delete;
     FormLetters &operator=(const FormLetters &) = delete;
@@ -81,12 +58,11 @@ public:
     TNoSendoraForm *NoSendoraForm() const;
 
 private:
-    Table *openTable() const;
     int showModal(QDialog &dialog);
     // Opens a document with the program the desktop associates with it.
     void OpenDocument(const QString &path);
 
-    LettersContext m_ctx;
+    Workspace &m_ws;
     int m_markedCount = 0;
     QPointer<TGrussformelForm> m_grussformel;
     QPointer<TOpenOrNewForm> m_openOrNew;

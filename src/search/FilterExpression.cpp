@@ -2,8 +2,6 @@
 
 #include "catalogue/Companion.h"
 #include "catalogue/Table.h"
-#include "catalogue/TableError.h"
-#include "platform/UserInterface.h"
 #include "util/TextCase.h"
 #include "util/Words.h"
 
@@ -111,21 +109,7 @@ void RemoveFilter(Table &table)
     table.setFilter(QString());
 }
 
-bool ComboBox1Change(const FilterContext &context, const QStringList &presetLines, int index)
+void ApplyPreset(Table &table, const QStringList &presetLines, int index)
 {
-    Table *table = context.table ? context.table() : nullptr;
-    if (!table || index < 0)
-        return false;
-    try {
-        {
-            WaitCursor wait(context.ui);
-            ApplyFilter(*table, PresetExpression(presetLines, index));
-        }
-        if (context.showRecordCount)
-            context.showRecordCount(table->recordCount());
-        return true;
-    } catch (const TableError &e) {
-        context.ui.error(e.message());
-        return false;
-    }
+    ApplyFilter(table, PresetExpression(presetLines, index));
 }

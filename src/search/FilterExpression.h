@@ -1,7 +1,5 @@
 #pragma once
 
-#include "SearchContext.h"
-
 #include <QString>
 #include <QStringList>
 
@@ -50,7 +48,7 @@ void ApplyFilter(Table &table, const QString &text);
 // Switches the filter off and empties its text.
 void RemoveFilter(Table &table);
 
-// The preset box of the main window: applies the expression of entry index
-// (counted from 0) of the loaded preset lines and shows the record count.
-// Errors of the store are shown; false then, or when no database is open.
-bool ComboBox1Change(const FilterContext &context, const QStringList &presetLines, int index);
+// Applies the expression of preset entry index (counted from 0) of the
+// preset lines (header first) to the table. A text the store rejects throws
+// TableError and leaves the filter as it was.
+void ApplyPreset(Table &table, const QStringList &presetLines, int index);

@@ -1,8 +1,9 @@
 #include "FilterForm.h"
 
+#include "app/Workspace.h"
+#include "catalogue/MainDatabase.h"
 #include "catalogue/Table.h"
 #include "catalogue/TableError.h"
-#include "platform/Shell.h"
 #include "platform/UserInterface.h"
 #include "util/ShellHelpers.h"
 #include "util/Words.h"
@@ -40,9 +41,9 @@ QLabel *namedLabel(const QString &text, const char *name, QWidget *parent)
 
 } // namespace
 
-TFilterForm::TFilterForm(FilterContext context, QWidget *parent)
+TFilterForm::TFilterForm(Workspace &workspace, QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      m_context(std::move(context))
+      m_workspace(workspace)
 {
     setObjectName(QStringLiteral("FilterForm"));
     setWindowTitle(QStringLiteral("Filter"));
@@ -155,15 +156,12 @@ TFilterForm::TFilterForm(FilterContext context, QWidget *parent)
 
 Table *TFilterForm::table() const
 {
-    return m_context.table ? m_context.table() : nullptr;
+    return m_workspace.table();
 }
 
 void TFilterForm::showModal()
 {
-    if (m_context.runModal)
-        m_context.runModal(*this);
-    else
-        exec();
+    m_workspace.execModal(*this);
 }
 
 void TFilterForm::showEvent(QShowEvent *event)
@@ -181,8 +179,7 @@ void TFilterForm::FormActivate()
     const int keep1 = Field1ComboBox->currentIndex();
     const int keep2 = Field2ComboBox->currentIndex();
     QStringList names;
-    const QStringList lines =
-        m_context.fieldDefinitionLines ? m_context.fieldDefinitionLines() : QStringList();
+    const QStringList &lines = m_workspace.database().fieldDefinitionLines();
     for (int i = 1; i < lines.size(); ++i)
         names.append(FieldAt(lines.at(i), 1));
     {
@@ -269,50 +266,37 @@ void TFilterForm::UpdateExpressionEdit()
     ExpressionEdit->setText(m_parts.expression());
 }
 
-void TFilterForm::showCountAndHint(Table &table, bool filterOn)
+void TFilterForm::switchFilter(bool on)
 {
-    if (m_context.showRecordCount)
-        m_context.showRecordCount(table.recordCount());
-    if (m_context.setFilterButtonHint)
-        m_context.setFilterButtonHint(FilterButtonHint(filterOn));
+    Table *t = table();
+    if (!t)
+        return;
+    const bool switched = m_workspace.run([&] {
+        const WaitCursor wait(m_workspace.ui());
+        if (on)
+            ApplyFilter(*t, ExpressionEdit->text());
+        else
+            RemoveFilter(*t);
+    });
+    if (!switched)
+        return;
+    m_workspace.showRecordCount();
+    emit filterSwitched(on);
 }
 
 void TFilterForm::OnBitBtnClick()
 {
-    Table *t = table();
-    if (!t)
-        return;
-    try {
-        {
-            WaitCursor wait(m_context.ui);
-            ApplyFilter(*t, ExpressionEdit->text());
-        }
-        showCountAndHint(*t, true);
-    } catch (const TableError &e) {
-        m_context.ui.error(e.message());
-    }
+    switchFilter(true);
 }
 
 void TFilterForm::OffBitBtnClick()
 {
-    Table *t = table();
-    if (!t)
-        return;
-    try {
-        {
-            WaitCursor wait(m_context.ui);
-            RemoveFilter(*t);
-        }
-        showCountAndHint(*t, false);
-    } catch (const TableError &e) {
-        m_context.ui.error(e.message());
-    }
+    switchFilter(false);
 }
 
 void TFilterForm::HilfeBitBtnClick()
 {
-    if (!m_context.shell.open(m_context.helpPage))
-        m_context.ui.plainMessage(BrowserFailureText());
+    ShowHelpPage(m_workspace.platform(), m_workspace.helpPagePath());
 }
 
 bool TFilterForm::eventFilter(QObject *watched, QEvent *event)
@@ -331,21 +315,4 @@ bool TFilterForm::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void UniversalFilterTBClick(TFilterForm &form)
-{
-    const FilterContext &context = form.context();
-    if (!context.table || !context.table()) {
-        context.ui.information(QStringLiteral("Zuerst Datenbank öffnen!"));
-        return;
-    }
-    form.showModal();
-    if (Table *table = context.table(); table && context.showRecordCount)
-        context.showRecordCount(table->recordCount());
-}
-
-void Filter1Click(TFilterForm &form)
-{
-    UniversalFilterTBClick(form);
 }

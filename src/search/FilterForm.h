@@ -1,13 +1,14 @@
 #pragma once
 
 #include "FilterExpression.h"
-#include "SearchContext.h"
 
 #include <QDialog>
 
 #include <functional>
 
 class QComboBox;
+class Table;
+class Workspace;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -21,15 +22,14 @@ class TFilterForm : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TFilterForm(FilterContext context, QWidget *parent = nullptr);
+    explicit TFilterForm(Workspace &workspace, QWidget *parent = nullptr);
 
-    const FilterContext &context() const { return m_context; }
     const FilterExpression &parts() const { return m_parts; }
     int comparison1() const { return m_comparison1; }
     int comparison2() const { return m_comparison2; }
     int connector() const { return m_connector; }
 
-    // Shows the window modally through the context's runModal.
+    // Shows the window modally under the rule for modal windows.
     void showModal();
 
     // --- handlers ---
@@ -45,6 +45,10 @@ public:
     void OffBitBtnClick();
     void HilfeBitBtnClick();
 
+signals:
+    // "Filter an" or "Filter aus" switched the open table's filter.
+    void filterSwitched(bool on);
+
 protected:
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -52,9 +56,9 @@ protected:
 private:
     void FormActivate();
     Table *table() const;
-    void showCountAndHint(Table &table, bool filterOn);
+    void switchFilter(bool on);
 
-    FilterContext m_context;
+    Workspace &m_workspace;
     FilterExpression m_parts;
     int m_comparison1 = 1;
     int m_comparison2 = 1;
@@ -78,9 +82,3 @@ private:
     QPushButton *HilfeBitBtn;
     QPushButton *CloseButton;
 };
-
-// Commands of the main window (ToolButton2, BitBtn13, menu Filter1): show the
-// filter window, then the record count. Without an open database:
-// "Zuerst Datenbank öffnen!".
-void UniversalFilterTBClick(TFilterForm &form);
-void Filter1Click(TFilterForm &form);

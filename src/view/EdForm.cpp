@@ -1,5 +1,6 @@
 #include "view/EdForm.h"
 
+#include "app/Workspace.h"
 #include "catalogue/Companion.h"
 #include "catalogue/FieldDefinitions.h"
 #include "catalogue/MainDatabase.h"
@@ -53,10 +54,9 @@ void setTextColour(QWidget *widget, QPalette::ColorRole role, const QColor &colo
 
 } // namespace
 
-TEdForm::TEdForm(MainDatabase &database, Platform platform, const QString &helpPage,
-                 QWidget *parent)
-    : QDialog(parent), m_database(database), m_platform(platform), m_helpPage(helpPage),
-      m_doUpdates(database)
+TEdForm::TEdForm(Workspace &workspace, QWidget *parent)
+    : QDialog(parent), m_ws(workspace), m_database(workspace.database()),
+      m_doUpdates(workspace.database())
 {
     setObjectName(QStringLiteral("EdForm"));
     setWindowTitle(QStringLiteral("Editor"));
@@ -127,8 +127,7 @@ TEdForm::~TEdForm() = default;
 
 Table *TEdForm::table() const
 {
-    Table *t = m_database.table();
-    return t && t->isOpen() ? t : nullptr;
+    return m_ws.table();
 }
 
 int TEdForm::ShowEditor(TEditorMode mode)
@@ -137,10 +136,8 @@ int TEdForm::ShowEditor(TEditorMode mode)
     // Every opening starts closed to a bare close; only save and cancel open it.
     CloseAllowed = false;
     setResult(QDialog::Rejected);
-    if (!table()) {
-        m_platform.ui.information(QStringLiteral("Zuerst Datenbank öffnen!"));
+    if (!m_ws.requireTable())
         return QDialog::Rejected;
-    }
     if (!BuildFieldControls()) {
         FreeFieldControls();
         return QDialog::Rejected;
@@ -160,7 +157,7 @@ bool TEdForm::BuildFieldControls()
             t->append();
         } catch (const TableError &e) {
             // A pending edit that the store refused to post.
-            m_platform.ui.error(e.message());
+            m_ws.ui().error(e.message());
             return false;
         }
     }
@@ -230,7 +227,7 @@ bool TEdForm::BuildFieldControls()
                 try {
                     field.setAsBoolean(line.name == QStringLiteral("Selected"));
                 } catch (const TableError &e) {
-                    m_platform.ui.error(e.message());
+                    m_ws.ui().error(e.message());
                 }
             }
             check->setChecked(field.isValid() && field.asBoolean());
@@ -319,7 +316,7 @@ void TEdForm::userChanged(FieldRow &row)
             row.modified = true;
         }
     } catch (const TableError &e) {
-        m_platform.ui.error(e.message());
+        m_ws.ui().error(e.message());
     }
 }
 
@@ -340,7 +337,7 @@ bool TEdForm::writeChangedRows()
             t->fieldByName(row.name).setAsString(text);
             row.modified = false;
         } catch (const TableError &e) {
-            m_platform.ui.error(e.message());
+            m_ws.ui().error(e.message());
             if (row.control->isVisible())
                 row.control->setFocus(Qt::OtherFocusReason);
             return false;
@@ -361,7 +358,7 @@ void TEdForm::OKSpeedButtonClick()
                 t->post();
             } catch (const TableError &e) {
                 // The record stays in edit or insert state for the user to correct.
-                m_platform.ui.error(e.message());
+                m_ws.ui().error(e.message());
                 CloseAllowed = false;
                 return;
             }
@@ -371,18 +368,18 @@ void TEdForm::OKSpeedButtonClick()
                 t->open();
                 t->gotoBookmark(saved);
             } catch (const TableError &e) {
-                m_platform.ui.error(e.message());
+                m_ws.ui().error(e.message());
             }
         }
         // A failed reopen leaves nothing to edit; only a record in hand keeps the window.
         CloseAllowed =
             !t || (t->state() != Table::State::Edit && t->state() != Table::State::Insert);
     } else {
-        if (m_platform.ui.confirm(QStringLiteral("Datensatz wirklich löschen?")) && t) {
+        if (m_ws.ui().confirm(QStringLiteral("Datensatz wirklich löschen?")) && t) {
             try {
                 t->deleteRecord();
             } catch (const TableError &e) {
-                m_platform.ui.error(e.message());
+                m_ws.ui().error(e.message());
             }
         }
         CloseAllowed = true;
@@ -406,7 +403,7 @@ void TEdForm::AbortSpeedButtonClick()
 
 void TEdForm::HilfeBitBtnClick()
 {
-    ShowHelpPage(m_platform, m_helpPage);
+    ShowHelpPage(m_ws.platform(), m_ws.helpPagePath());
 }
 
 void TEdForm::done(int result)

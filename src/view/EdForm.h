@@ -9,6 +9,7 @@
 #include <QString>
 
 class MainDatabase;
+class Workspace;
 class QLabel;
 class QPushButton;
 class QScrollArea;
@@ -27,8 +28,7 @@ class TEdForm : public QDialog
 {
     Q_OBJECT
 public:
-    TEdForm(MainDatabase &database, Platform platform, const QString &helpPage,
-            QWidget *parent = nullptr);
+    explicit TEdForm(Workspace &workspace, QWidget *parent = nullptr);
     ~TEdForm() override;
 
     // Builds the rows for the mode, shows the window modally and returns
@@ -93,9 +93,8 @@ private:
     bool writeChangedRows();
     void showModeColours();
 
+    Workspace &m_ws;
     MainDatabase &m_database;
-    Platform m_platform;
-    QString m_helpPage;
     TDoUpdatesForm m_doUpdates;
     TEditorMode m_mode = emEdit;
     QWidget *m_fieldArea = nullptr;

@@ -1,5 +1,6 @@
 #include "view/Filter2Form.h"
 
+#include "app/Workspace.h"
 #include "catalogue/MainDatabase.h"
 #include "catalogue/Table.h"
 #include "catalogue/TableError.h"
@@ -22,8 +23,7 @@ bool isEnter(const QKeyEvent *event)
 
 } // namespace
 
-TFilter2Form::TFilter2Form(MainDatabase &database, UserInterface &ui, QWidget *parent)
-    : QDialog(parent), m_database(database), m_ui(ui)
+TFilter2Form::TFilter2Form(Workspace &workspace, QWidget *parent) : QDialog(parent), m_ws(workspace)
 {
     setObjectName(QStringLiteral("Filter2Form"));
     setWindowTitle(QStringLiteral("Filter"));
@@ -67,28 +67,20 @@ TFilter2Form::TFilter2Form(MainDatabase &database, UserInterface &ui, QWidget *p
 
 void TFilter2Form::MarkMatchingRecords()
 {
-    Table *table = m_database.table();
-    if (!table || !table->isOpen())
+    Table *table = m_ws.table();
+    if (!table)
         return;
-    try {
-        const WaitCursor wait(m_ui);
+    m_ws.run([&] {
+        const WaitCursor wait(m_ws.ui());
         ::MarkMatchingRecords(*table, Edit1->text());
-    } catch (const TableError &e) {
-        m_ui.error(e.message());
-    }
+    });
 }
 
 void TFilter2Form::Edit1Change()
 {
     // A new wording is looked for from the first record again.
-    Table *table = m_database.table();
-    if (!table || !table->isOpen())
-        return;
-    try {
-        table->first();
-    } catch (const TableError &e) {
-        m_ui.error(e.message());
-    }
+    if (Table *table = m_ws.table())
+        m_ws.run([table] { table->first(); });
 }
 
 bool TFilter2Form::event(QEvent *event)

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-class MainDatabase;
+class Workspace;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -15,7 +15,7 @@ class TFilter2Form : public QDialog
 {
     Q_OBJECT
 public:
-    TFilter2Form(MainDatabase &database, UserInterface &ui, QWidget *parent = nullptr);
+    explicit TFilter2Form(Workspace &workspace, QWidget *parent = nullptr);
 
     // Marks the matching records from the table's current record on.
     void MarkMatchingRecords();
@@ -34,6 +34,5 @@ protected:
 private:
     void Edit1Change();
 
-    MainDatabase &m_database;
-    UserInterface &m_ui;
+    Workspace &m_ws;
 };

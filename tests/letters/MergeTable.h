@@ -12,6 +12,16 @@ class MergeTable
 {
 public:
     explicit MergeTable(const QStringList &textFields)
+        : definitions(definitionLines(fieldsWith(textFields)))
+    {
+        const QString path = m_dir.filePath(QStringLiteral("Adressen.DB"));
+        Table::create(path, fieldsWith(textFields), indexes());
+        table.setTableName(path);
+        table.open();
+    }
+
+    // The stock leading fields followed by the text fields.
+    static QList<FieldDef> fieldsWith(const QStringList &textFields)
     {
         QList<FieldDef> fields = {{QStringLiteral("ID"), FieldType::AutoInc, 0, false},
                                   {QStringLiteral("Selected"), FieldType::Boolean, 0, false},
@@ -20,14 +30,19 @@ public:
                                   {QStringLiteral("Mail"), FieldType::String, 80, false}};
         for (const QString &name : textFields)
             fields.append({name, FieldType::String, 80, false});
-        definitions << QStringLiteral("Feldname|Typ|Pflicht|Größe|Index|Indexfelder|Primär|"
-                                      "Sortierbar|Anzeige");
+        return fields;
+    }
+    static QList<IndexDef> indexes()
+    {
+        return {{QStringLiteral("ID"), {QStringLiteral("ID")}, true}};
+    }
+    static QStringList definitionLines(const QList<FieldDef> &fields)
+    {
+        QStringList lines{QStringLiteral("Feldname|Typ|Pflicht|Größe|Index|Indexfelder|Primär|"
+                                         "Sortierbar|Anzeige")};
         for (const FieldDef &f : fields)
-            definitions << f.name + QStringLiteral("|A|N|80| | | |J|") + f.name;
-        const QString path = m_dir.filePath(QStringLiteral("Adressen.DB"));
-        Table::create(path, fields, {{QStringLiteral("ID"), {QStringLiteral("ID")}, true}});
-        table.setTableName(path);
-        table.open();
+            lines << f.name + QStringLiteral("|A|N|80| | | |J|") + f.name;
+        return lines;
     }
 
     // Appends a record; values go to the text fields in order.

@@ -1,5 +1,6 @@
 #include "MergeTable.h"
 #include "ProgramFolder.h"
+#include "TestWorkspace.h"
 #include "letters/FormLetters.h"
 #include "letters/GrussformelForm.h"
 #include "letters/MailquestionsForm.h"
@@ -107,19 +108,33 @@ class LettersTest : public QObject
 
     // One world per test: platform doubles, program folder, letters folder,
     // an address table and the commands.
+    // The workspace's open table with the merge fields Anrede and Name.
+    struct Addresses
+    {
+        Table &table;
+        void add(bool marked, const QStringList &values)
+        {
+            table.append();
+            table.fieldByName(QStringLiteral("Selected")).setAsBoolean(marked);
+            for (int i = 0; i < values.size(); ++i)
+                table.field(5 + i).setAsString(values.at(i));
+            table.post();
+        }
+    };
+
     struct World
     {
         WatchingUserInterface ui;
-        ScriptedPlatform scripted;
-        ProgramFolder program;
-        MergeTable addresses{{QStringLiteral("Anrede"), QStringLiteral("Name")}};
+        TestWorkspace ws{QStringLiteral("SB"), &ui};
+        ScriptedPlatform &scripted = ws.scripted;
+        ProgramFolder &program = ws.folder;
+        Addresses addresses{openAddresses(ws)};
         ModalScript modal;
-        QString letters;
+        QString letters = ws.workspace.folders().lettersFolder;
         std::unique_ptr<FormLetters> commands;
 
         World()
         {
-            letters = scripted.folders().documents() + QStringLiteral("/Lorvane Serienbrief/");
             QDir().mkpath(letters);
             ui.lettersFolder = letters;
             for (const QString &name : Templates) {
@@ -127,18 +142,16 @@ class LettersTest : public QObject
                 QFile::setPermissions(letters + name, ReadOnly);
             }
             WriteLineFile(letters + QStringLiteral("Vorlagen.ini"), Templates);
+            ws.workspace.setModalRunner([this](QDialog &d) { return modal(d); });
+            commands = std::make_unique<FormLetters>(ws.workspace);
+        }
 
-            LettersContext ctx{Platform{ui, scripted.shell(), scripted.registry(),
-                                        scripted.folders(), scripted.clipboard()}};
-            ctx.table = [this] { return &addresses.table; };
-            ctx.fieldDefinitionLines = [this] { return addresses.definitions; };
-            ctx.programFolder = program.path();
-            ctx.lettersFolder = letters;
-            ctx.wizardPicturePath = program.filePath(QStringLiteral("recomSB/v_wizard1.jpg"));
-            ctx.helpPagePath = program.filePath(QStringLiteral("helpSB/help.html"));
-            ctx.serialMailPage = QStringLiteral("https://www.example.de/serienmail");
-            ctx.execModal = [this](QDialog &d) { return modal(d); };
-            commands = std::make_unique<FormLetters>(ctx);
+        static Table &openAddresses(TestWorkspace &ws)
+        {
+            const QList<FieldDef> fields =
+                MergeTable::fieldsWith({QStringLiteral("Anrede"), QStringLiteral("Name")});
+            return ws.openWith({}, fields, MergeTable::indexes(),
+                               MergeTable::definitionLines(fields));
         }
 
         QString dataFile()
@@ -446,9 +459,8 @@ private slots:
         QStringList targets;
         for (const ScriptedShell::Call &call : w.scripted.shell().calls())
             targets << call.target;
-        QCOMPARE(targets, pageOpened
-                              ? QStringList{QStringLiteral("https://www.example.de/serienmail")}
-                              : QStringList());
+        QCOMPARE(targets,
+                 pageOpened ? QStringList{w.ws.workspace.profile().serialMailPage} : QStringList());
         QVERIFY(w.ui.entries().isEmpty());
     }
 };

@@ -1,8 +1,6 @@
-#include "TempTable.h"
+#include "TestTable.h"
 #include "catalogue/Table.h"
 #include "catalogue/TableError.h"
-#include "platform/ScriptedShell.h"
-#include "platform/ScriptedUserInterface.h"
 #include "search/FilterExpression.h"
 
 #include <QtTest>
@@ -179,66 +177,17 @@ private slots:
         QCOMPARE(FilterButtonHint(false), QStringLiteral("Gewählten Filter einschalten (F9)"));
     }
 
-    void presetIsAppliedAndCounted_data()
+    void presetExpressionIsApplied()
     {
-        QTest::addColumn<int>("entry");
-        QTest::addColumn<int>("count");
-        QTest::newRow("blank expression: all") << 0 << 6;
-        QTest::newRow("second line") << 1 << 3;
-        QTest::newRow("third line") << 2 << 1;
-    }
-    void presetIsAppliedAndCounted()
-    {
-        QFETCH(int, entry);
-        QFETCH(int, count);
         PlacesTable p;
-        ScriptedUserInterface ui;
-        ScriptedShell shell;
-        QList<int> shown;
-        const FilterContext context{.table = [&] { return &p.table; },
-                                    .ui = ui,
-                                    .shell = shell,
-                                    .showRecordCount = [&](int n) { shown << n; }};
         const QStringList presets{"BEZEICHNUNG|FILTERAUSDRUCK", "Alle| ",
-                                  "Berliner|Ort = 'BERLIN*'", "Ohne Ort|Ort = NULL"};
-        QVERIFY(ComboBox1Change(context, presets, entry));
+                                  "Berliner|Ort = 'BERLIN*'"};
+        ApplyPreset(p.table, presets, 1);
         QVERIFY(p.table.isFiltered());
-        QCOMPARE(p.table.recordCount(), count);
-        QCOMPARE(shown, QList<int>{count});
-        QVERIFY(ui.entries().isEmpty());
-        QCOMPARE(ui.waitDepth(), 0);
-    }
-
-    void badPresetShowsTheStoreMessage()
-    {
-        PlacesTable p;
-        ScriptedUserInterface ui;
-        ScriptedShell shell;
-        QList<int> shown;
-        const FilterContext context{.table = [&] { return &p.table; },
-                                    .ui = ui,
-                                    .shell = shell,
-                                    .showRecordCount = [&](int n) { shown << n; }};
-        ApplyFilter(p.table, QStringLiteral("Ort = NULL"));
-        const QStringList presets{"BEZEICHNUNG|FILTERAUSDRUCK", "Kaputt|Ort = 'BERLIN"};
-        QVERIFY(!ComboBox1Change(context, presets, 0));
-        QCOMPARE(ui.texts(ScriptedUserInterface::Kind::Error).size(), 1);
-        QVERIFY(!ui.texts(ScriptedUserInterface::Kind::Error).first().isEmpty());
-        QCOMPARE(ui.entries().first().waitDepth, 0);
-        QCOMPARE(ui.waitDepth(), 0);
-        QVERIFY(shown.isEmpty());
-        QCOMPARE(p.table.filter(), QStringLiteral("Ort = NULL"));
-        QCOMPARE(p.table.recordCount(), 1);
-    }
-
-    void presetWithoutDatabaseDoesNothing()
-    {
-        ScriptedUserInterface ui;
-        ScriptedShell shell;
-        const FilterContext context{
-            .table = [] { return static_cast<Table *>(nullptr); }, .ui = ui, .shell = shell};
-        QVERIFY(!ComboBox1Change(context, {"BEZEICHNUNG|FILTERAUSDRUCK", "Alle| "}, 0));
-        QVERIFY(ui.entries().isEmpty());
+        QCOMPARE(p.table.recordCount(), 3);
+        QVERIFY_THROWS_EXCEPTION(
+            TableError, ApplyPreset(p.table, {"BEZEICHNUNG|FILTERAUSDRUCK", "Kaputt|Ort = 'B"}, 0));
+        QCOMPARE(p.table.filter(), QStringLiteral("Ort = 'BERLIN*'"));
     }
 };
 

@@ -1,8 +1,10 @@
-#include "TempTable.h"
+#include "TestWorkspace.h"
 #include "catalogue/Table.h"
 #include "platform/ScriptedShell.h"
 #include "platform/ScriptedUserInterface.h"
+#include "search/FilterExpression.h"
 #include "search/FilterForm.h"
+#include "search/SearchCommands.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -14,7 +16,6 @@ namespace {
 
 const QString kName = QStringLiteral("Name");
 const QString kOrt = QStringLiteral("Ort");
-const QString kHelpPage = QStringLiteral("/programm/helpSB/hilfe.htm");
 
 // Field definition lines naming the first count address fields.
 QStringList definitionLines(int count = 17)
@@ -26,7 +27,7 @@ QStringList definitionLines(int count = 17)
     return lines;
 }
 
-QList<TempTable::Record> places()
+QList<TestTable::Record> places()
 {
     const QString partner = QStringLiteral("Ansprechpartner");
     return {
@@ -43,22 +44,18 @@ QList<TempTable::Record> places()
 class Fixture
 {
 public:
-    Fixture()
-        : data(places()), current(&data.table),
-          form(FilterContext{.table = [this] { return current; },
-                             .ui = ui,
-                             .shell = shell,
-                             .fieldDefinitionLines = [this] { return lines; },
-                             .showRecordCount = [this](int n) { counts << n; },
-                             .setFilterButtonHint = [this](const QString &h) { hints << h; },
-                             .helpPage = kHelpPage,
-                             .runModal =
-                                 [this](QDialog &d) {
-                                     ++modalShowings;
-                                     d.show();
-                                     d.hide();
-                                 }})
+    Fixture() : data{ws.openWith(places(), addressFields(), addressIndexes(), lines)}
     {
+        ws.workspace.setModalRunner([this](QDialog &d) {
+            ++modalShowings;
+            d.show();
+            d.hide();
+            return int(QDialog::Rejected);
+        });
+        QObject::connect(&ws.workspace, &Workspace::recordCountShown,
+                         [this](int n) { counts << n; });
+        QObject::connect(&commands, &SearchCommands::filterSwitched,
+                         [this](bool on) { hints << FilterButtonHint(on); });
     }
 
     template <typename T> T *w(const char *name) const
@@ -82,17 +79,51 @@ public:
         w<QLineEdit>(edit)->clear();
         QTest::keyClicks(w<QLineEdit>(edit), text);
     }
-    QStringList names() { return data.column(kName); }
+    QStringList names() { return TestTable::column(data.table, kName); }
+    // Another field definition file for the open database.
+    void setLines(const QStringList &definitions)
+    {
+        ws.folder.writeLines(QStringLiteral("Data/Database.pro"), definitions);
+        ws.database.LoadCompanionLists(QStringLiteral("Database"));
+    }
 
-    ScriptedUserInterface ui;
-    ScriptedShell shell;
+    TestWorkspace ws;
+    ScriptedUserInterface &ui = ws.scripted.ui();
+    ScriptedShell &shell = ws.scripted.shell();
     QStringList lines = definitionLines();
-    TempTable data;
-    Table *current;
+    struct
+    {
+        Table &table;
+    } data;
+    SearchCommands commands{ws.workspace};
+    TFilterForm &form = *commands.FilterForm();
+    QString helpPage = ws.workspace.helpPagePath();
     QList<int> counts;
     QStringList hints;
     int modalShowings = 0;
-    TFilterForm form;
+};
+
+// The preset box's command over six places, the counts it shows recorded.
+struct PresetFixture
+{
+    TestWorkspace ws;
+    SearchCommands commands{ws.workspace};
+    QList<int> shown;
+
+    PresetFixture()
+    {
+        QObject::connect(&ws.workspace, &Workspace::recordCountShown,
+                         [this](int n) { shown << n; });
+    }
+    Table &open()
+    {
+        return ws.openWith({{{kName, "Arndt"}, {kOrt, "Berlin"}},
+                            {{kName, "Brandt"}, {kOrt, "Berliner Str."}},
+                            {{kName, "Claus"}, {kOrt, "Bernau"}},
+                            {{kName, "O'Brien"}, {kOrt, "Dublin"}},
+                            {{kName, "Dietz"}},
+                            {{kName, "Ebert"}, {kOrt, "berlin"}}});
+    }
 };
 
 } // namespace
@@ -142,12 +173,12 @@ private slots:
         QFETCH(int, laterFields);
         QFETCH(QString, expression);
         Fixture f;
-        f.lines = definitionLines(firstFields);
+        f.setLines(definitionLines(firstFields));
         f.form.show();
         if (remembered >= 0)
             f.w<QComboBox>("Field1ComboBox")->setCurrentIndex(remembered);
         f.form.hide();
-        f.lines = definitionLines(laterFields);
+        f.setLines(definitionLines(laterFields));
         f.form.show();
         QCOMPARE(f.w<QComboBox>("Field1ComboBox")->count(), laterFields);
         QCOMPARE(f.expression(), expression);
@@ -300,7 +331,9 @@ private slots:
         }();
 
         const QStringList presets{"BEZEICHNUNG|FILTERAUSDRUCK", "Alle| ", "Mit Land|Land <> NULL"};
-        QVERIFY(ComboBox1Change(f.form.context(), presets, 1));
+        f.ws.folder.writeLines(QStringLiteral("Data/Database.fil"), presets);
+        f.ws.database.LoadCompanionLists(QStringLiteral("Database"));
+        QVERIFY(f.commands.ComboBox1Change(1));
         QCOMPARE(f.names(), (QStringList{"Arndt", "Claus"}));
         QCOMPARE(f.counts, QList<int>{2});
         QVERIFY(f.hints.isEmpty());
@@ -322,7 +355,7 @@ private slots:
         f.shell.setDefaultResult(false);
         f.click("HilfeBitBtn");
         QCOMPARE(f.shell.calls().size(), 2);
-        QCOMPARE(f.shell.calls().first().target, kHelpPage);
+        QCOMPARE(f.shell.calls().first().target, f.helpPage);
         QCOMPARE(f.ui.texts(ScriptedUserInterface::Kind::Plain),
                  QStringList{"Unable to start internet browser! Make sure you have it properly "
                              "set-up on your system!"});
@@ -339,16 +372,68 @@ private slots:
         QVERIFY(!f.form.isVisible());
     }
 
+    // The preset box of the main window.
+    void presetIsAppliedAndCounted_data()
+    {
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<int>("count");
+        QTest::newRow("blank expression: all") << 0 << 6;
+        QTest::newRow("second line") << 1 << 3;
+        QTest::newRow("third line") << 2 << 1;
+    }
+    void presetIsAppliedAndCounted()
+    {
+        QFETCH(int, entry);
+        QFETCH(int, count);
+        PresetFixture p;
+        p.ws.folder.writeLines(QStringLiteral("Data/Database.fil"),
+                               {"BEZEICHNUNG|FILTERAUSDRUCK", "Alle| ", "Berliner|Ort = 'BERLIN*'",
+                                "Ohne Ort|Ort = NULL"});
+        Table &table = p.open();
+        ScriptedUserInterface &ui = p.ws.scripted.ui();
+        QVERIFY(p.commands.ComboBox1Change(entry));
+        QVERIFY(table.isFiltered());
+        QCOMPARE(table.recordCount(), count);
+        QCOMPARE(p.shown, QList<int>{count});
+        QVERIFY(ui.entries().isEmpty());
+        QCOMPARE(ui.waitDepth(), 0);
+    }
+
+    void badPresetShowsTheStoreMessage()
+    {
+        PresetFixture p;
+        p.ws.folder.writeLines(QStringLiteral("Data/Database.fil"),
+                               {"BEZEICHNUNG|FILTERAUSDRUCK", "Kaputt|Ort = 'BERLIN"});
+        Table &table = p.open();
+        ScriptedUserInterface &ui = p.ws.scripted.ui();
+        ApplyFilter(table, QStringLiteral("Ort = NULL"));
+        QVERIFY(!p.commands.ComboBox1Change(0));
+        QCOMPARE(ui.texts(ScriptedUserInterface::Kind::Error).size(), 1);
+        QVERIFY(!ui.texts(ScriptedUserInterface::Kind::Error).first().isEmpty());
+        QCOMPARE(ui.entries().first().waitDepth, 0);
+        QCOMPARE(ui.waitDepth(), 0);
+        QVERIFY(p.shown.isEmpty());
+        QCOMPARE(table.filter(), QStringLiteral("Ort = NULL"));
+        QCOMPARE(table.recordCount(), 1);
+    }
+
+    void presetWithoutDatabaseDoesNothing()
+    {
+        PresetFixture p;
+        QVERIFY(!p.commands.ComboBox1Change(0));
+        QVERIFY(p.ws.scripted.ui().entries().isEmpty());
+    }
+
     void commandsShowTheWindowThenTheCount()
     {
         Fixture f;
-        UniversalFilterTBClick(f.form);
-        Filter1Click(f.form);
+        f.commands.UniversalFilterTBClick();
+        f.commands.Filter1Click();
         QCOMPARE(f.modalShowings, 2);
         QCOMPARE(f.counts, (QList<int>{5, 5}));
-        f.current = nullptr;
-        UniversalFilterTBClick(f.form);
-        Filter1Click(f.form);
+        f.ws.database.CloseTables();
+        f.commands.UniversalFilterTBClick();
+        f.commands.Filter1Click();
         QCOMPARE(f.modalShowings, 2);
         QCOMPARE(f.ui.texts(ScriptedUserInterface::Kind::Information),
                  (QStringList{"Zuerst Datenbank öffnen!", "Zuerst Datenbank öffnen!"}));

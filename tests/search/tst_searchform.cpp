@@ -1,7 +1,8 @@
-#include "TempTable.h"
+#include "TestWorkspace.h"
 #include "catalogue/Table.h"
 #include "platform/ScriptedUserInterface.h"
-#include "search/SearchForm.h"
+#include "search/SearchCommands.h"
+#include "search/VNH_DB_SearchForm.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -20,7 +21,7 @@ const QString kOrt = QStringLiteral("Ort");
 const QString kNoFurther = QStringLiteral("Kein weiteres Ergebnis gefunden!");
 const QString kNone = QStringLiteral("Kein Ergebnis gefunden!");
 
-QList<TempTable::Record> people()
+QList<TestTable::Record> people()
 {
     return {
         {{kName, "Meyer"}, {QStringLiteral("Vorname"), "Hans Peter"}, {kOrt, "Berlin"}},
@@ -34,22 +35,31 @@ QList<TempTable::Record> people()
     };
 }
 
-// The search window over a table of people, with the main window's side
-// recorded: editor calls, record counts, modal showings.
+// The open table of the workspace, as the tests look at it.
+struct OpenTable
+{
+    Table &table;
+    QString currentId() { return table.fieldByName(QStringLiteral("ID")).asString(); }
+};
+
+// The search commands and window over a table of people, with the main
+// window's side recorded: editor calls, record counts, modal showings.
 class Fixture
 {
 public:
-    explicit Fixture(const QList<TempTable::Record> &records = people(),
+    explicit Fixture(const QList<TestTable::Record> &records = people(),
                      const QList<FieldDef> &fields = addressFields(),
                      const QList<IndexDef> &indexes = addressIndexes())
-        : data(records, fields, indexes), current(&data.table),
-          form(SearchContext{.table = [this] { return current; },
-                             .ui = ui,
-                             .editRecord = [this] { ++edits; },
-                             .deleteRecord = [this] { ++deletes; },
-                             .showRecordCount = [this](int n) { counts << n; },
-                             .runModal = [this](QDialog &d) { runModal(d); }})
+        : data{ws.openWith(records, fields, indexes)}
     {
+        ws.workspace.setModalRunner([this](QDialog &d) {
+            runModal(d);
+            return int(QDialog::Rejected);
+        });
+        QObject::connect(&ws.workspace, &Workspace::recordCountShown,
+                         [this](int n) { counts << n; });
+        QObject::connect(&commands, &SearchCommands::editRecordRequested, [this] { ++edits; });
+        QObject::connect(&commands, &SearchCommands::deleteRecordRequested, [this] { ++deletes; });
     }
 
     template <typename T> T *w(const char *name) const
@@ -95,20 +105,21 @@ public:
     void runModal(QDialog &d)
     {
         ++modalShowings;
-        idAtShowing = current ? data.currentId() : QString();
+        idAtShowing = ws.workspace.table() ? data.currentId() : QString();
         d.show();
         d.hide();
     }
 
-    ScriptedUserInterface ui;
-    TempTable data;
-    Table *current;
+    TestWorkspace ws;
+    ScriptedUserInterface &ui = ws.scripted.ui();
+    OpenTable data;
+    SearchCommands commands{ws.workspace};
+    TVNH_DB_SearchForm &form = *commands.SearchForm();
     int edits = 0;
     int deletes = 0;
     QList<int> counts;
     int modalShowings = 0;
     QString idAtShowing;
-    TVNH_DB_SearchForm form;
 };
 
 } // namespace
@@ -384,9 +395,9 @@ private slots:
     void commandsWithoutDatabase()
     {
         Fixture f;
-        f.current = nullptr;
-        Suchen1Click(f.form);
-        SearchTBClick(f.form);
+        f.ws.database.CloseTables();
+        f.commands.Suchen1Click();
+        f.commands.SearchTBClick();
         QCOMPARE(f.ui.texts(ScriptedUserInterface::Kind::Information),
                  (QStringList{"Zuerst Datenbank öffnen!", "Zuerst Datenbank öffnen!"}));
         QCOMPARE(f.modalShowings, 0);
@@ -398,7 +409,7 @@ private slots:
         Fixture f;
         f.data.table.moveTo(4);
         f.form.setUpperGradient(Qt::blue, Qt::red);
-        Suchen1Click(f.form);
+        f.commands.Suchen1Click();
         QCOMPARE(f.modalShowings, 1);
         QCOMPARE(f.idAtShowing, QStringLiteral("5"));
         QCOMPARE(f.form.upperGradientTop(), QColor(Qt::white));
@@ -410,7 +421,7 @@ private slots:
     {
         Fixture f;
         f.data.table.last();
-        SearchTBClick(f.form);
+        f.commands.SearchTBClick();
         QCOMPARE(f.modalShowings, 1);
         QCOMPARE(f.idAtShowing, QStringLiteral("1"));
         QCOMPARE(f.counts, QList<int>{8});

@@ -1,8 +1,8 @@
 #include "PeopleTable.h"
 #include "catalogue/Table.h"
 #include "platform/ScriptedUserInterface.h"
+#include "view/DBGrid.h"
 #include "view/TableModel.h"
-#include "view/ThemedDBGrid.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>

@@ -1,10 +1,8 @@
 #include "AddressTable.h"
-#include "ProgramFolder.h"
+#include "TestWorkspace.h"
 #include "catalogue/MainDatabase.h"
 #include "catalogue/Table.h"
 #include "catalogue/TableError.h"
-#include "platform/ScriptedPlatform.h"
-#include "view/DatabaseView.h"
 #include "view/EdForm.h"
 
 #include <QApplication>
@@ -64,14 +62,10 @@ struct Run
 // The main window's open database on a fresh program folder, and its editor.
 struct Fixture
 {
-    ProgramFolder folder;
-    ScriptedPlatform scripted;
-    Platform platform = scripted.platform();
-    QTableView grid;
-    QLabel databaseLabel, status;
-    QComboBox presets;
-    std::unique_ptr<MainDatabase> db;
-    std::unique_ptr<DatabaseView> view;
+    TestWorkspace w;
+    ProgramFolder &folder = w.folder;
+    ScriptedPlatform &scripted = w.scripted;
+    MainDatabase *db = &w.database;
     QString helpPage;
     std::unique_ptr<TEdForm> editor;
 
@@ -82,13 +76,9 @@ struct Fixture
             folder.writeLines(QStringLiteral("Data/Database.pro"), definitions);
         if (!combos.isEmpty())
             folder.writeLines(QStringLiteral("Data/Database.cb"), combos);
-        db = std::make_unique<MainDatabase>(scripted.ui(), folder.path(), folder.dataPath());
-        view = std::make_unique<DatabaseView>(
-            *db, DatabaseView::Widgets{&grid, &databaseLabel, &status, &presets});
-        db->ReadCatalogue();
-        db->OpenDatabase(QStringLiteral("Database.ini"));
-        helpPage = folder.path() + QStringLiteral("helpSB/index.html");
-        editor = std::make_unique<TEdForm>(*db, platform, helpPage);
+        w.open();
+        helpPage = w.workspace.helpPagePath();
+        editor = std::make_unique<TEdForm>(w.workspace);
     }
 
     Table &table() { return *db->table(); }

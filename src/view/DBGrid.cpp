@@ -1,4 +1,4 @@
-#include "view/ThemedDBGrid.h"
+#include "view/DBGrid.h"
 
 #include "catalogue/Table.h"
 #include "catalogue/TableError.h"

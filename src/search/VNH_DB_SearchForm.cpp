@@ -1,7 +1,8 @@
-#include "SearchForm.h"
+#include "VNH_DB_SearchForm.h"
+
+#include "app/Workspace.h"
 
 #include "catalogue/Table.h"
-#include "catalogue/TableError.h"
 #include "platform/UserInterface.h"
 #include "util/Gradient.h"
 
@@ -73,8 +74,8 @@ bool isFormKey(int key)
 
 } // namespace
 
-TVNH_DB_SearchForm::TVNH_DB_SearchForm(SearchContext context, QWidget *parent)
-    : QDialog(parent, Qt::Tool), m_context(std::move(context)), m_search(m_context.ui),
+TVNH_DB_SearchForm::TVNH_DB_SearchForm(Workspace &workspace, QWidget *parent)
+    : QDialog(parent, Qt::Tool), m_workspace(workspace), m_search(m_workspace.ui()),
       m_gradientTop(Qt::white), m_gradientBottom(QColor(0xC0, 0xC0, 0xC0))
 {
     setObjectName(QStringLiteral("VNH_DB_SearchForm"));
@@ -171,16 +172,7 @@ TVNH_DB_SearchForm::TVNH_DB_SearchForm(SearchContext context, QWidget *parent)
 
 Table *TVNH_DB_SearchForm::table() const
 {
-    return m_context.table ? m_context.table() : nullptr;
-}
-
-void TVNH_DB_SearchForm::guarded(const std::function<void()> &step)
-{
-    try {
-        step();
-    } catch (const TableError &e) {
-        m_context.ui.error(e.message());
-    }
+    return m_workspace.table();
 }
 
 void TVNH_DB_SearchForm::setUpperGradient(const QColor &top, const QColor &bottom)
@@ -193,10 +185,7 @@ void TVNH_DB_SearchForm::setUpperGradient(const QColor &top, const QColor &botto
 
 void TVNH_DB_SearchForm::showModal()
 {
-    if (m_context.runModal)
-        m_context.runModal(*this);
-    else
-        exec();
+    m_workspace.execModal(*this);
 }
 
 void TVNH_DB_SearchForm::MakeColors()
@@ -256,7 +245,7 @@ void TVNH_DB_SearchForm::Reset()
     BearbeitenBitBtn->setEnabled(false);
     DeleteBitBtn->setEnabled(false);
     if (Table *t = table())
-        guarded([&] { m_search.Reset(*t, ReverseCheckbox->isChecked()); });
+        m_workspace.run([&] { m_search.Reset(*t, ReverseCheckbox->isChecked()); });
 }
 
 void TVNH_DB_SearchForm::Edit1Change()
@@ -280,7 +269,7 @@ void TVNH_DB_SearchForm::LDCheckBoxClick()
 
 void TVNH_DB_SearchForm::Hilfebtn1Click()
 {
-    m_context.ui.information(
+    m_workspace.ui().information(
         QStringLiteral("Was ist eine unscharfe Suche?\rMit dem Algorithmus der "
                        "Levenshtein-Distanz werden nicht nur exakte Übereinstimmungen mit dem "
                        "Suchbegriff angezeigt, sondern auch Näherungswerte miteinbezogen um "
@@ -290,7 +279,7 @@ void TVNH_DB_SearchForm::Hilfebtn1Click()
 void TVNH_DB_SearchForm::ReverseCheckboxClick()
 {
     if (Table *t = table())
-        guarded([&] { RecordSearch::MoveToStart(*t, ReverseCheckbox->isChecked()); });
+        m_workspace.run([&] { RecordSearch::MoveToStart(*t, ReverseCheckbox->isChecked()); });
 }
 
 void TVNH_DB_SearchForm::OKButtonClick()
@@ -303,14 +292,12 @@ void TVNH_DB_SearchForm::OKButtonClick()
 
 void TVNH_DB_SearchForm::BearbeitenBitBtnClick()
 {
-    if (m_context.editRecord)
-        m_context.editRecord();
+    emit editRequested();
 }
 
 void TVNH_DB_SearchForm::DeleteBitBtnClick()
 {
-    if (m_context.deleteRecord)
-        m_context.deleteRecord();
+    emit deleteRequested();
 }
 
 void TVNH_DB_SearchForm::showResult(const RecordSearch::Result &result, bool fuzzy)
@@ -341,7 +328,7 @@ void TVNH_DB_SearchForm::SearchExact(bool backwards)
     OKButton->setText(ContinueCaption);
     m_search.setSearchText(Edit1->text());
     m_search.setCaseSensitive(GrossKleinCheckBox->isChecked());
-    guarded([&] { showResult(m_search.SearchExact(*t, backwards), false); });
+    m_workspace.run([&] { showResult(m_search.SearchExact(*t, backwards), false); });
 }
 
 void TVNH_DB_SearchForm::SearchFuzzy(bool backwards)
@@ -353,7 +340,7 @@ void TVNH_DB_SearchForm::SearchFuzzy(bool backwards)
     OKButton->setText(ContinueCaption);
     m_search.setSearchText(Edit1->text());
     m_search.setCaseSensitive(false);
-    guarded([&] { showResult(m_search.SearchFuzzy(*t, backwards), true); });
+    m_workspace.run([&] { showResult(m_search.SearchFuzzy(*t, backwards), true); });
 }
 
 bool TVNH_DB_SearchForm::FormKeyUp(int key)
@@ -400,34 +387,4 @@ bool TVNH_DB_SearchForm::eventFilter(QObject *watched, QEvent *event)
         return true;
     m_pressedKey = 0;
     return FormKeyUp(key->key());
-}
-
-void Suchen1Click(TVNH_DB_SearchForm &form)
-{
-    if (!form.context().table || !form.context().table()) {
-        form.context().ui.information(QStringLiteral("Zuerst Datenbank öffnen!"));
-        return;
-    }
-    form.setUpperGradient(Qt::white, QColor(0xC0, 0xC0, 0xC0));
-    form.showModal();
-}
-
-void SearchTBClick(TVNH_DB_SearchForm &form)
-{
-    const SearchContext &context = form.context();
-    Table *table = context.table ? context.table() : nullptr;
-    if (!table) {
-        context.ui.information(QStringLiteral("Zuerst Datenbank öffnen!"));
-        return;
-    }
-    try {
-        table->first();
-    } catch (const TableError &e) {
-        context.ui.error(e.message());
-        return;
-    }
-    Suchen1Click(form);
-    table = context.table ? context.table() : nullptr;
-    if (table && context.showRecordCount)
-        context.showRecordCount(table->recordCount());
 }

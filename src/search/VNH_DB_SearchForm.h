@@ -1,7 +1,6 @@
 #pragma once
 
 #include "RecordSearch.h"
-#include "SearchContext.h"
 
 #include <QColor>
 #include <QDialog>
@@ -9,6 +8,8 @@
 #include <functional>
 
 class QCheckBox;
+class Table;
+class Workspace;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -22,16 +23,14 @@ class TVNH_DB_SearchForm : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TVNH_DB_SearchForm(SearchContext context, QWidget *parent = nullptr);
-
-    const SearchContext &context() const { return m_context; }
+    explicit TVNH_DB_SearchForm(Workspace &workspace, QWidget *parent = nullptr);
 
     // The upper gradient, top to bottom; the check boxes on it follow.
     void setUpperGradient(const QColor &top, const QColor &bottom);
     QColor upperGradientTop() const { return m_gradientTop; }
     QColor upperGradientBottom() const { return m_gradientBottom; }
 
-    // Shows the window modally through the context's runModal.
+    // Shows the window modally under the rule for modal windows.
     void showModal();
 
     bool searchContinues() const { return m_search.searchContinues(); }
@@ -48,6 +47,11 @@ public:
     void SearchExact(bool backwards);
     void SearchFuzzy(bool backwards);
 
+signals:
+    // "Bearbeiten (F4)" and "Löschen (F8)": the editor on the found record.
+    void editRequested();
+    void deleteRequested();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -61,10 +65,8 @@ private:
     void showResult(const RecordSearch::Result &result, bool fuzzy);
     bool FormKeyUp(int key);
     Table *table() const;
-    // Runs a step; a store error ends it with its message.
-    void guarded(const std::function<void()> &step);
 
-    SearchContext m_context;
+    Workspace &m_workspace;
     RecordSearch m_search;
     QColor m_gradientTop;
     QColor m_gradientBottom;
@@ -86,10 +88,3 @@ private:
     QPushButton *OKButton;
     QPushButton *BitBtn1;
 };
-
-// Commands of the main window. Without an open database both show
-// "Zuerst Datenbank öffnen!". Suchen1Click (F3, Ctrl+F in the grid) opens the
-// window on the current record; SearchTBClick starts from the first record
-// and shows the record count afterwards.
-void Suchen1Click(TVNH_DB_SearchForm &form);
-void SearchTBClick(TVNH_DB_SearchForm &form);
